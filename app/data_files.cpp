@@ -1,0 +1,110 @@
+#include "app/data_files.h"
+
+#include <cstdio>
+
+#include "app/platform.h"
+
+namespace datafiles {
+namespace {
+
+std::string& dataDirectory() {
+    static std::string value;
+    return value;
+}
+
+// Writes through stdio, honouring the injected fault; true only if every byte reached
+// the file and the flush succeeded.
+bool writeAll(std::FILE* file, const uint8_t* data, size_t size) {
+    Faults& f = faults();
+    size_t allowed = size;
+    if (f.bytesBeforeWriteFails >= 0) {
+        if (static_cast<uint64_t>(f.bytesBeforeWriteFails) < size) allowed = static_cast<size_t>(f.bytesBeforeWriteFails);
+        f.bytesBeforeWriteFails -= static_cast<int64_t>(allowed);
+    }
+    size_t written = allowed == 0 ? 0 : std::fwrite(data, 1, allowed, file);
+    bool flushed = std::fflush(file) == 0;
+    return written == size && flushed;
+}
+
+}  // namespace
+
+Faults& faults() {
+    static Faults value;
+    return value;
+}
+
+void setDirectory(const std::string& dir) { dataDirectory() = dir; }
+const std::string& directory() { return dataDirectory(); }
+
+std::string pathOf(const std::string& name) {
+    const std::string& dir = dataDirectory();
+    if (dir.empty()) return name;
+#ifdef _WIN32
+    const char separator = '\\';
+#else
+    const char separator = '/';
+#endif
+    if (dir.back() == '\\' || dir.back() == '/') return dir + name;
+    return dir + separator + name;
+}
+
+bool readFile(const std::string& name, std::vector<uint8_t>& out, size_t maxBytes) {
+    out.clear();
+    std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
+    if (!file) return false;
+    out.resize(maxBytes);
+    size_t got = maxBytes == 0 ? 0 : std::fread(out.data(), 1, maxBytes, file);
+    out.resize(got);
+    std::fclose(file);
+    return true;
+}
+
+int64_t fileSize(const std::string& name) {
+    std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
+    if (!file) return -1;
+    int64_t size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+#ifdef _WIN32
+        size = _ftelli64(file);
+#else
+        size = static_cast<int64_t>(ftello(file));
+#endif
+    }
+    std::fclose(file);
+    return size;
+}
+
+bool replaceFile(const std::string& name, const uint8_t* data, size_t size) {
+    const std::string target = pathOf(name);
+    const std::string temporary = target + ".new";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return false;
+    bool ok = writeAll(file, data, size);
+    ok = (std::fclose(file) == 0) && ok;
+    if (ok && faults().renameFails) ok = false;
+    if (ok) ok = platform::replaceFile(temporary, target);
+    if (!ok) platform::deleteFile(temporary);
+    return ok;
+}
+
+bool appendRecord(const std::string& name, const uint8_t* data, size_t size) {
+    if (size == 0) return false;
+    const std::string target = pathOf(name);
+    int64_t existing = fileSize(name);
+    uint64_t whole = 0;
+    if (existing > 0) {
+        whole = static_cast<uint64_t>(existing) - static_cast<uint64_t>(existing) % size;
+        if (whole != static_cast<uint64_t>(existing) && !platform::truncateFile(target, whole)) return false;
+    }
+    std::FILE* file = std::fopen(target.c_str(), "ab");
+    if (!file) return false;
+    bool ok = writeAll(file, data, size);
+    ok = (std::fclose(file) == 0) && ok;
+    if (!ok && existing >= 0) platform::truncateFile(target, whole);
+    if (!ok && existing < 0) platform::deleteFile(target);
+    return ok;
+}
+
+bool removeFile(const std::string& name) { return platform::deleteFile(pathOf(name)); }
+
+}  // namespace datafiles

@@ -1,0 +1,40 @@
+// Reading and writing the program's data files without ever leaving a torn one.
+//
+// All three files live in one folder, fixed when the program starts. A file that is
+// rewritten (param.dat, stateTmp.dat) is written whole to a temporary sibling and renamed
+// over the old one, so a crash or a full disk leaves the old or the new file. A file that
+// grows (state.dat) only ever gains whole records.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace datafiles {
+
+// Fixes the data folder. Called once at start with the current directory.
+void setDirectory(const std::string& directory);
+const std::string& directory();
+// Full path of a data file in the data folder.
+std::string pathOf(const std::string& name);
+
+// Reads at most `maxBytes` of the file. False when it cannot be opened.
+bool readFile(const std::string& name, std::vector<uint8_t>& out, size_t maxBytes);
+// Size of the file in bytes, or -1 when it does not exist or cannot be opened.
+int64_t fileSize(const std::string& name);
+// Replaces the file with exactly these bytes, atomically. False (old file intact) on failure.
+bool replaceFile(const std::string& name, const uint8_t* data, size_t size);
+// Appends one record of `size` bytes. A trailing piece shorter than a record, left by an
+// interrupted append, is cut off first; a failed append leaves the file as it was.
+bool appendRecord(const std::string& name, const uint8_t* data, size_t size);
+bool removeFile(const std::string& name);
+
+// Fault injection for tests: every write stops after this many more bytes (-1: never).
+struct Faults {
+    int64_t bytesBeforeWriteFails = -1;
+    bool renameFails = false;
+};
+Faults& faults();
+
+}  // namespace datafiles

@@ -1,0 +1,189 @@
+#include "app/master.h"
+
+#include <cstring>
+
+#include "app/icon.h"
+#include "app/menu.h"
+#include "records/log.h"
+#include "timer/property.h"
+#include "timer/sound.h"
+
+Master* theMaster = nullptr;
+
+Master::Master() {
+    property = std::make_unique<Property>(this);
+    sound = std::make_unique<Sound>(this);
+    log = std::make_unique<Log>(this);
+    icon = std::make_unique<Icon>(this);
+    menu = std::make_unique<Menu>(this);
+}
+
+Master::~Master() {
+    // The day record is saved while the settings (its logOutput flag) still exist; then
+    // the settings are saved; then the rest goes.
+    log.reset();
+    property.reset();
+    sound.reset();
+    icon.reset();
+    menu.reset();
+}
+
+// ---- The work timer ------------------------------------------------------------------
+
+void Master::startWork() {
+    property->phase = Working;
+    property->resetElapsed();
+    icon->showPhase();
+    menu->update();
+}
+
+void Master::startRest() {
+    property->phase = Resting;
+    property->currentRestMinutes = property->restMinutes;  // a long rest lasts one rest only
+    property->resetElapsed();
+    icon->showPhase();
+    menu->update();
+}
+
+void Master::stop() {
+    property->phase = Stopped;
+    icon->showPhase();
+    menu->update();
+}
+
+void Master::clickThrough() {
+    if (property->phase == WorkOver) {
+        balloonPending = 0;
+        startRest();
+    } else if (property->phase == RestOver) {
+        balloonPending = 0;
+        startWork();
+    }
+}
+
+void Master::tick() {
+    switch (property->advance()) {
+    case TickReminder: {
+        int64_t remaining = static_cast<int64_t>(property->workMinutes) - property->elapsedMinutes;
+        repeatCount = remaining <= 5 ? 3 : remaining <= 10 ? 2 : 1;
+        startNotice();
+        playAlert();
+        break;
+    }
+    case TickWorkEnd:
+        showWorkEndNotice();
+        repeatCount = 1;
+        startNotice();
+        playAlert();
+        break;
+    case TickOverrun:
+        showOverrunNotice();
+        repeatCount = 3;
+        startNotice();
+        playAlert();
+        break;
+    case TickRestEnd:
+        showRestEndNotice();  // the rest end comes alone: no notice, no sound
+        break;
+    default:
+        break;
+    }
+    icon->showMinute();
+    log->minuteTick();
+}
+
+void Master::playAlert() { sound->play(); }
+
+// ---- The main window -----------------------------------------------------------------
+
+bool Master::onCreate(platform::WindowHandle window) {
+    mainWindow = window;
+    trayData = platform::TrayData{};
+    trayData.window = window;
+    trayData.icon = platform::loadIcon("IDI_RED1");
+    std::strncpy(trayData.tip, "レストワーデン", sizeof trayData.tip - 1);
+    for (;;) {
+        if (platform::notifyIcon(platform::TrayOp::Add, trayData)) break;
+        if (!platform::lastTrayFailureWasTimeout()) {
+            platform::messageBox(nullptr, "通知領域へのアイコンを登録失敗", "ERROR", 0x30);
+            return false;
+        }
+        // The shell was too slow to answer; the icon may stand after all.
+        if (platform::notifyIcon(platform::TrayOp::Modify, trayData)) break;
+        platform::sleepMilliseconds(1000);
+    }
+    menu->load();
+    sound->createWindow();
+    platform::setWindowTimer(window, MinuteTimerId, 60000);
+    startWork();
+    dialogOpen.fill(0);
+    return true;
+}
+
+void Master::onClose() {
+    if (noticeWindow) platform::closeWindow(noticeWindow);
+    noticeWindow = nullptr;
+}
+
+void Master::onDestroy() {
+    if (mainWindow) platform::killWindowTimer(mainWindow, MinuteTimerId);
+    sound->closeWindow();
+    menu->destroy();
+    if (trayData.window) platform::notifyIcon(platform::TrayOp::Delete, trayData);
+    trayData.window = nullptr;
+    platform::quitMessageLoop();
+}
+
+void Master::onTaskbarCreated() {
+    if (trayData.window) platform::notifyIcon(platform::TrayOp::Add, trayData);
+}
+
+void Master::saveForShutdown() {
+    log->saveTemp();
+    property->save();
+}
+
+void Master::openGuardedDialog(platform::Dialog which) {
+    uint8_t& open = dialogOpen[static_cast<size_t>(which)];
+    if (open) return;
+    open = 1;
+    platform::runDialog(which, mainWindow);
+    open = 0;
+}
+
+void Master::onCommand(unsigned id) {
+    switch (id) {
+    case CmdStartWork: startWork(); break;
+    case CmdStartRest: startRest(); break;
+    case CmdStop: stop(); break;
+    case CmdSettings: openGuardedDialog(platform::Dialog::Settings); break;
+    case CmdWorkStatus: openGuardedDialog(platform::Dialog::WorkStatus); break;
+    case CmdEvaluation: openGuardedDialog(platform::Dialog::Evaluation); break;
+    case CmdVersion: openGuardedDialog(platform::Dialog::Version); break;
+    case CmdExit: platform::closeWindow(mainWindow); break;
+    default: break;
+    }
+}
+
+void Master::onTrayCallback(uintptr_t wParam, uintptr_t lParam) {
+    if (wParam != 0) return;
+    switch (static_cast<unsigned>(lParam)) {
+    case TrayLeftDown:
+        platform::setForegroundWindow(mainWindow);
+        if (balloonPending) clickThrough();
+        else if (property->phase == Resting) openGuardedDialog(platform::Dialog::LongRest);
+        break;
+    case TrayRightDown: {
+        platform::Point cursor = platform::cursorPosition();
+        platform::setForegroundWindow(mainWindow);
+        if (menu->popup) platform::trackPopupMenu(menu->popup, mainWindow, cursor.x, cursor.y);
+        break;
+    }
+    case TrayBalloonClick:
+        platform::setForegroundWindow(mainWindow);
+        if (platform::leftButtonDown()) clickThrough();
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,41 @@
+#include "app/menu.h"
+
+#include "app/master.h"
+#include "timer/property.h"
+
+void Menu::load() {
+    menuBar = platform::loadMenu("POPUPMENU");
+    popup = menuBar ? platform::subMenu(menuBar, 0) : nullptr;
+}
+
+void Menu::destroy() {
+    // The popup belongs to the menu bar and goes with it; destroying it again would act
+    // on a dead handle.
+    if (menuBar) platform::destroyMenu(menuBar);
+    menuBar = nullptr;
+    popup = nullptr;
+}
+
+void Menu::enableItem(unsigned id) {
+    if (!menuBar) return;
+    int32_t state = platform::menuItemState(menuBar, id);
+    if (state >= 0 && (state & MenuStateGrayed) != 0) platform::setMenuItemState(menuBar, id, 0);
+}
+
+void Menu::grayItem(unsigned id) {
+    if (!menuBar) return;
+    if (platform::menuItemState(menuBar, id) < 0) return;
+    platform::setMenuItemState(menuBar, id, MenuStateGrayed);
+}
+
+void Menu::update() {
+    enableItem(CmdStartWork);
+    enableItem(CmdStop);
+    enableItem(CmdStartRest);
+    switch (master->property->phase) {
+    case Stopped: grayItem(CmdStop); break;
+    case Working: grayItem(CmdStartWork); break;
+    case Resting: grayItem(CmdStartRest); break;
+    default: break;
+    }
+}

@@ -1,0 +1,98 @@
+// The one seam between the program's logic and the operating system.
+//
+// Everything the logic needs from Windows is a free function here. The Win32 build links
+// the *_win32.cpp implementations; the unit tests link tests/support/fake_platform.cpp,
+// which records every call and lets a test set the clock, the cursor and the screen.
+// Nothing here includes <windows.h>: handles are opaque pointers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+using WindowHandle = void*;
+using IconHandle = void*;
+using MenuHandle = void*;
+
+// ---- Clock ---------------------------------------------------------------------------
+// Seconds since 1970-01-01 UTC, as the C runtime's time() gives them.
+int64_t currentTime();
+
+// ---- Files ---------------------------------------------------------------------------
+// The folder the program started in; fixed once at start so that nothing that changes
+// the current directory later moves the data files.
+std::string currentDirectory();
+// Renames `from` over `to`, replacing `to` if it exists, as one step of the file system.
+bool replaceFile(const std::string& from, const std::string& to);
+// Cuts a file to `size` bytes (used to drop a torn tail before appending).
+bool truncateFile(const std::string& path, uint64_t size);
+bool deleteFile(const std::string& path);
+
+// ---- Tray (Shell_NotifyIconA, version 5 record) -----------------------------------------
+enum class TrayOp { Add, Modify, Delete };
+struct TrayData {
+    WindowHandle window = nullptr;
+    IconHandle icon = nullptr;
+    char tip[128] = {};
+};
+// Add, modify or delete the program's one tray icon (uID 0, callback message 0x8064,
+// flags NIF_MESSAGE | NIF_ICON | NIF_TIP). Returns the shell's success.
+bool notifyIcon(TrayOp op, const TrayData& data);
+// The shell's reason for the last failed notifyIcon: true when it timed out.
+bool lastTrayFailureWasTimeout();
+// A balloon at the tray icon (NIF_INFO, NIIF_INFO, 10 s); title at most 63 bytes, text 255.
+bool showBalloon(WindowHandle window, const char* title, const char* text);
+IconHandle loadIcon(const char* resourceName);  // 16 x 16 picture from the program's resources
+
+// ---- Menus ---------------------------------------------------------------------------
+MenuHandle loadMenu(const char* resourceName);
+MenuHandle subMenu(MenuHandle menu, int position);
+void destroyMenu(MenuHandle menu);
+// State bits of an item found by command id (MFS_GRAYED is 3); -1 when the item is missing.
+int32_t menuItemState(MenuHandle menu, unsigned id);
+void setMenuItemState(MenuHandle menu, unsigned id, uint32_t state);
+// TrackPopupMenu with TPM_LEFTALIGN | TPM_BOTTOMALIGN; the choice arrives as WM_COMMAND.
+void trackPopupMenu(MenuHandle popup, WindowHandle owner, int x, int y);
+
+// ---- Windows -------------------------------------------------------------------------
+void setForegroundWindow(WindowHandle window);
+void moveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint);
+void setWindowOpacity(WindowHandle window, uint8_t alpha);  // SetLayeredWindowAttributes, LWA_ALPHA
+void invalidateWindow(WindowHandle window);                  // whole client area, erase
+void setWindowTimer(WindowHandle window, unsigned id, unsigned milliseconds);
+void killWindowTimer(WindowHandle window, unsigned id);
+void closeWindow(WindowHandle window);                       // sends WM_CLOSE and waits
+void quitMessageLoop();                                      // PostQuitMessage(0)
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+Point cursorPosition();  // screen coordinates
+int screenWidth();       // SM_CXSCREEN
+int screenHeight();      // SM_CYSCREEN
+bool leftButtonDown();   // GetKeyState(VK_LBUTTON) < 0
+
+// Message box; style as MB_* bits (0 = OK button, no icon).
+void messageBox(WindowHandle owner, const char* text, const char* caption, unsigned style);
+
+// ---- Sound ---------------------------------------------------------------------------
+void messageBeep(uint32_t type);
+WindowHandle createMciWindow(WindowHandle parent);  // hidden, no play bar, no menu
+// Sends one message and waits for it to be handled (the MCI window's three messages).
+intptr_t sendMessage(WindowHandle window, unsigned message, uintptr_t wParam, intptr_t lParam);
+
+// ---- Threads -------------------------------------------------------------------------
+// Starts `routine` on a new thread that nobody joins; false when it cannot be created.
+bool startThread(void (*routine)(), uint32_t* threadId);
+void sleepMilliseconds(unsigned milliseconds);
+// Milliseconds from an arbitrary fixed start; steady (never goes back).
+uint64_t monotonicMilliseconds();
+
+// ---- Dialogs -------------------------------------------------------------------------
+enum class Dialog { Settings, WorkStatus, Evaluation, Version, LongRest };
+// Runs the dialog modally, owned by `owner`; returns when it is closed.
+void runDialog(Dialog which, WindowHandle owner);
+
+}  // namespace platform

@@ -1,0 +1,190 @@
+// The Win32 side of the seam declared in app/platform.h.
+#include <windows.h>
+#include <shellapi.h>
+#include <vfw.h>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "app/platform.h"
+
+// The shipped program is 32-bit and cannot be run here, so the record layouts it hands
+// to the system are checked when it is compiled.
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(NOTIFYICONDATAA_V2_SIZE == 488, "shell version 5 tray record");
+static_assert(sizeof(MENUITEMINFOA) == 48, "menu item record");
+#endif
+
+namespace platform {
+namespace {
+
+DWORD lastTrayError = 0;
+
+HINSTANCE instance() { return GetModuleHandleA(nullptr); }
+
+void fillTray(NOTIFYICONDATAA& nid, const TrayData& data) {
+    std::memset(&nid, 0, sizeof nid);
+    nid.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    nid.hWnd = static_cast<HWND>(data.window);
+    nid.uID = 0;
+    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    nid.uCallbackMessage = 0x8064;
+    nid.hIcon = static_cast<HICON>(data.icon);
+    std::memcpy(nid.szTip, data.tip, sizeof nid.szTip);
+    nid.szTip[sizeof nid.szTip - 1] = 0;
+}
+
+}  // namespace
+
+int64_t currentTime() { return static_cast<int64_t>(std::time(nullptr)); }
+
+std::string currentDirectory() {
+    char buffer[MAX_PATH] = {};
+    DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);
+    if (n == 0 || n >= sizeof buffer) return ".";
+    return buffer;
+}
+
+bool replaceFile(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool truncateFile(const std::string& path, uint64_t size) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER position;
+    position.QuadPart = static_cast<LONGLONG>(size);
+    bool ok = SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return ok;
+}
+
+bool deleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+bool notifyIcon(TrayOp op, const TrayData& data) {
+    NOTIFYICONDATAA nid;
+    fillTray(nid, data);
+    DWORD message = op == TrayOp::Add ? NIM_ADD : op == TrayOp::Modify ? NIM_MODIFY : NIM_DELETE;
+    SetLastError(0);
+    BOOL ok = Shell_NotifyIconA(message, &nid);
+    if (!ok) lastTrayError = GetLastError();
+    return ok != 0;
+}
+
+bool lastTrayFailureWasTimeout() { return lastTrayError == ERROR_TIMEOUT; }
+
+bool showBalloon(WindowHandle window, const char* title, const char* text) {
+    NOTIFYICONDATAA nid;
+    std::memset(&nid, 0, sizeof nid);
+    nid.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    nid.hWnd = static_cast<HWND>(window);
+    nid.uID = 0;
+    nid.uFlags = NIF_INFO;
+    nid.uTimeout = 10000;
+    nid.dwInfoFlags = NIIF_INFO;
+    std::snprintf(nid.szInfoTitle, sizeof nid.szInfoTitle, "%s", title);
+    std::snprintf(nid.szInfo, sizeof nid.szInfo, "%s", text);
+    return Shell_NotifyIconA(NIM_MODIFY, &nid) != 0;
+}
+
+IconHandle loadIcon(const char* name) {
+    return LoadImageA(instance(), name, IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
+}
+
+MenuHandle loadMenu(const char* name) { return LoadMenuA(instance(), name); }
+MenuHandle subMenu(MenuHandle menu, int position) { return GetSubMenu(static_cast<HMENU>(menu), position); }
+void destroyMenu(MenuHandle menu) { DestroyMenu(static_cast<HMENU>(menu)); }
+
+int32_t menuItemState(MenuHandle menu, unsigned id) {
+    MENUITEMINFOA info;
+    std::memset(&info, 0, sizeof info);
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE;
+    if (!GetMenuItemInfoA(static_cast<HMENU>(menu), id, FALSE, &info)) return -1;
+    return static_cast<int32_t>(info.fState);
+}
+
+void setMenuItemState(MenuHandle menu, unsigned id, uint32_t state) {
+    MENUITEMINFOA info;
+    std::memset(&info, 0, sizeof info);
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE;
+    info.fState = state;
+    SetMenuItemInfoA(static_cast<HMENU>(menu), id, FALSE, &info);
+}
+
+void trackPopupMenu(MenuHandle popup, WindowHandle owner, int x, int y) {
+    TrackPopupMenu(static_cast<HMENU>(popup), TPM_LEFTALIGN | TPM_BOTTOMALIGN, x, y, 0, static_cast<HWND>(owner),
+                   nullptr);
+}
+
+void setForegroundWindow(WindowHandle window) { SetForegroundWindow(static_cast<HWND>(window)); }
+
+void moveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) {
+    MoveWindow(static_cast<HWND>(window), x, y, width, height, repaint ? TRUE : FALSE);
+}
+
+void setWindowOpacity(WindowHandle window, uint8_t alpha) {
+    SetLayeredWindowAttributes(static_cast<HWND>(window), 0, alpha, LWA_ALPHA);
+}
+
+void invalidateWindow(WindowHandle window) { InvalidateRect(static_cast<HWND>(window), nullptr, TRUE); }
+
+void setWindowTimer(WindowHandle window, unsigned id, unsigned milliseconds) {
+    SetTimer(static_cast<HWND>(window), id, milliseconds, nullptr);
+}
+
+void killWindowTimer(WindowHandle window, unsigned id) { KillTimer(static_cast<HWND>(window), id); }
+
+void closeWindow(WindowHandle window) { SendMessageA(static_cast<HWND>(window), WM_CLOSE, 0, 0); }
+
+void quitMessageLoop() { PostQuitMessage(0); }
+
+Point cursorPosition() {
+    POINT p = {0, 0};
+    GetCursorPos(&p);
+    return Point{p.x, p.y};
+}
+
+int screenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int screenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+bool leftButtonDown() { return GetKeyState(VK_LBUTTON) < 0; }
+
+void messageBox(WindowHandle owner, const char* text, const char* caption, unsigned style) {
+    MessageBoxA(static_cast<HWND>(owner), text, caption, style);
+}
+
+void messageBeep(uint32_t type) { MessageBeep(type); }
+
+WindowHandle createMciWindow(WindowHandle parent) {
+    HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(static_cast<HWND>(parent), GWLP_HINSTANCE));
+    return MCIWndCreateA(static_cast<HWND>(parent), inst, WS_CHILD | MCIWNDF_NOPLAYBAR | MCIWNDF_NOMENU, nullptr);
+}
+
+intptr_t sendMessage(WindowHandle window, unsigned message, uintptr_t wParam, intptr_t lParam) {
+    return static_cast<intptr_t>(
+        SendMessageA(static_cast<HWND>(window), message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam)));
+}
+
+namespace {
+DWORD WINAPI threadTrampoline(LPVOID parameter) {
+    reinterpret_cast<void (*)()>(parameter)();
+    return 0;
+}
+}  // namespace
+
+bool startThread(void (*routine)(), uint32_t* threadId) {
+    DWORD id = 0;
+    HANDLE thread = CreateThread(nullptr, 0, threadTrampoline, reinterpret_cast<LPVOID>(routine), 0, &id);
+    if (!thread) return false;
+    CloseHandle(thread);  // nobody waits for it
+    if (threadId) *threadId = id;
+    return true;
+}
+
+void sleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }
+
+uint64_t monotonicMilliseconds() { return GetTickCount64(); }
+
+}  // namespace platform

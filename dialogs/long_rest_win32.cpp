@@ -1,0 +1,4 @@
+// Placeholder until this dialog lands.
+#include "dialogs/dialogs_win32.h"
+
+void openLongRestDialog(HWND) {}

@@ -1,0 +1,218 @@
+#include "tests/support/fake_platform.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
+
+#include "app/menu.h"
+
+namespace {
+FakePlatform* instance = nullptr;
+
+std::string str(const char* s) { return s ? s : "(null)"; }
+std::string hex(const void* p) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%p", p);
+    return b;
+}
+}  // namespace
+
+FakePlatform& fake() {
+    if (!instance) instance = new FakePlatform;
+    return *instance;
+}
+
+void resetFake() {
+    delete instance;
+    instance = new FakePlatform;
+}
+
+void FakePlatform::record(const std::string& line) {
+    std::lock_guard<std::mutex> guard(lock);
+    calls.push_back(line);
+}
+
+bool FakePlatform::saw(const std::string& line) const {
+    for (const auto& c : calls)
+        if (c == line) return true;
+    return false;
+}
+
+int FakePlatform::count(const std::string& prefix) const {
+    int n = 0;
+    for (const auto& c : calls)
+        if (c.compare(0, prefix.size(), prefix) == 0) ++n;
+    return n;
+}
+
+void FakePlatform::runThreads() {
+    while (true) {
+        void (*routine)() = nullptr;
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            if (threads.empty()) return;
+            routine = threads.front();
+            threads.erase(threads.begin());
+        }
+        routine();
+    }
+}
+
+namespace platform {
+
+int64_t currentTime() { return fake().now; }
+
+std::string currentDirectory() {
+    char buffer[4096];
+    return getcwd(buffer, sizeof buffer) ? buffer : ".";
+}
+
+bool replaceFile(const std::string& from, const std::string& to) {
+    fake().record("replaceFile " + std::filesystem::path(to).filename().string());
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool truncateFile(const std::string& path, uint64_t size) {
+    return ::truncate(path.c_str(), static_cast<off_t>(size)) == 0;
+}
+
+bool deleteFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+bool notifyIcon(TrayOp op, const TrayData& data) {
+    FakePlatform& f = fake();
+    const char* name = op == TrayOp::Add ? "Add" : op == TrayOp::Modify ? "Modify" : "Delete";
+    f.record(std::string("notifyIcon ") + name + " " + data.tip);
+    bool ok = true;
+    if (op == TrayOp::Add && !f.trayAddResults.empty()) {
+        ok = f.trayAddResults.front();
+        f.trayAddResults.erase(f.trayAddResults.begin());
+    }
+    if (op == TrayOp::Modify && !f.trayModifyResults.empty()) {
+        ok = f.trayModifyResults.front();
+        f.trayModifyResults.erase(f.trayModifyResults.begin());
+    }
+    if (ok) {
+        f.tray = data;
+        f.trayPresent = op != TrayOp::Delete;
+    }
+    return ok;
+}
+
+bool lastTrayFailureWasTimeout() { return fake().trayFailureIsTimeout; }
+
+bool showBalloon(WindowHandle, const char* title, const char* text) {
+    FakePlatform& f = fake();
+    f.record("showBalloon " + str(title) + " / " + str(text));
+    f.balloonTitle = str(title);
+    f.balloonText = str(text);
+    ++f.balloons;
+    return true;
+}
+
+IconHandle loadIcon(const char* name) {
+    // A distinct, recognisable handle per picture: the address of a string kept alive.
+    static std::map<std::string, std::string> names;
+    auto it = names.emplace(name, name).first;
+    return const_cast<char*>(it->second.c_str());
+}
+
+MenuHandle loadMenu(const char* name) {
+    FakePlatform& f = fake();
+    f.record("loadMenu " + str(name));
+    for (unsigned id : {40001u, 40002u, 40003u, 40011u, 40012u, 40013u, 40014u, 40021u}) f.menuStates[id] = 0;
+    static int bar;
+    return &bar;
+}
+
+MenuHandle subMenu(MenuHandle, int) {
+    static int popup;
+    return &popup;
+}
+
+void destroyMenu(MenuHandle menu) { fake().record("destroyMenu " + hex(menu)); }
+
+int32_t menuItemState(MenuHandle, unsigned id) {
+    auto& states = fake().menuStates;
+    auto it = states.find(id);
+    return it == states.end() ? -1 : static_cast<int32_t>(it->second);
+}
+
+void setMenuItemState(MenuHandle, unsigned id, uint32_t state) {
+    fake().record("setMenuItemState " + std::to_string(id) + " " + std::to_string(state));
+    fake().menuStates[id] = state;
+}
+
+void trackPopupMenu(MenuHandle, WindowHandle, int x, int y) {
+    fake().record("trackPopupMenu " + std::to_string(x) + "," + std::to_string(y));
+}
+
+void setForegroundWindow(WindowHandle) { fake().record("setForegroundWindow"); }
+
+void moveWindow(WindowHandle, int x, int y, int width, int height, bool repaint) {
+    fake().record("moveWindow " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
+                  std::to_string(height) + (repaint ? " repaint" : " norepaint"));
+}
+
+void setWindowOpacity(WindowHandle, uint8_t alpha) { fake().record("opacity " + std::to_string(alpha)); }
+void invalidateWindow(WindowHandle) { fake().record("invalidate"); }
+
+void setWindowTimer(WindowHandle, unsigned id, unsigned ms) {
+    fake().record("setTimer " + std::to_string(id) + " " + std::to_string(ms));
+}
+
+void killWindowTimer(WindowHandle, unsigned id) { fake().record("killTimer " + std::to_string(id)); }
+void closeWindow(WindowHandle window) { fake().record("closeWindow " + hex(window)); }
+void quitMessageLoop() { fake().record("quit"); }
+Point cursorPosition() { return fake().cursor; }
+int screenWidth() { return fake().screenWidth; }
+int screenHeight() { return fake().screenHeight; }
+bool leftButtonDown() { return fake().leftButton; }
+
+void messageBox(WindowHandle, const char* text, const char* caption, unsigned style) {
+    fake().record("messageBox " + str(caption) + " " + str(text) + " " + std::to_string(style));
+}
+
+void messageBeep(uint32_t type) {
+    fake().record("messageBeep " + std::to_string(type));
+    fake().beeps.push_back(type);
+}
+
+WindowHandle createMciWindow(WindowHandle) {
+    fake().record("createMciWindow");
+    static int mci;
+    return &mci;
+}
+
+intptr_t sendMessage(WindowHandle, unsigned message, uintptr_t wParam, intptr_t lParam) {
+    char line[64];
+    std::snprintf(line, sizeof line, "0x%x %lu", message, static_cast<unsigned long>(wParam));
+    std::string text = line;
+    if (message == 0x499 && lParam) text += std::string(" ") + reinterpret_cast<const char*>(lParam);
+    fake().record("sendMessage " + text);
+    fake().mciMessages.push_back(text);
+    return 0;
+}
+
+bool startThread(void (*routine)(), uint32_t* threadId) {
+    FakePlatform& f = fake();
+    f.record("startThread");
+    if (f.threadStartFails) return false;
+    std::lock_guard<std::mutex> guard(f.lock);
+    f.threads.push_back(routine);
+    if (threadId) *threadId = static_cast<uint32_t>(f.threads.size());
+    return true;
+}
+
+void sleepMilliseconds(unsigned ms) {
+    fake().record("sleep " + std::to_string(ms));
+    fake().monotonic += ms;
+}
+
+uint64_t monotonicMilliseconds() { return fake().monotonic; }
+
+void runDialog(Dialog which, WindowHandle) {
+    fake().record("runDialog " + std::to_string(static_cast<int>(which)));
+    if (fake().onDialog) fake().onDialog(which);
+}
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+// A recording stand-in for the operating system, for the native unit tests.
+//
+// Every call of app/platform.h is appended to `calls` as one readable line, and the test
+// sets the clock, the cursor, the screen and the results the fake should give.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "app/platform.h"
+
+struct FakePlatform {
+    // What the fake answers.
+    int64_t now = 1700000000;
+    platform::Point cursor{100, 100};
+    int screenWidth = 1366;
+    int screenHeight = 768;
+    bool leftButton = false;
+    bool threadStartFails = false;
+    std::vector<bool> trayAddResults;  // consumed by each Add; empty means success
+    bool trayFailureIsTimeout = true;
+    std::vector<bool> trayModifyResults;
+
+    // What the fake saw.
+    std::vector<std::string> calls;
+    platform::TrayData tray;         // the last record handed to notifyIcon
+    bool trayPresent = false;
+    std::string balloonTitle, balloonText;
+    int balloons = 0;
+    std::map<unsigned, uint32_t> menuStates;  // id -> state, for the one loaded menu
+    std::vector<uint32_t> beeps;
+    std::vector<std::string> mciMessages;
+    uint64_t monotonic = 0;       // advanced by sleepMilliseconds
+    std::vector<void (*)()> threads;  // routines started and not yet run
+
+    // Called instead of a modal dialog; lets a test act while it is "open".
+    std::function<void(platform::Dialog)> onDialog;
+    // Runs the routines started by startThread, in order, until none is left.
+    void runThreads();
+
+    std::mutex lock;  // the notice worker may call in from another thread
+    void record(const std::string& line);
+    bool saw(const std::string& line) const;
+    int count(const std::string& prefix) const;
+};
+
+// The one fake; reset() before each test.
+FakePlatform& fake();
+void resetFake();

@@ -1,0 +1,32 @@
+// The alert sound: one of six system sounds, or a WAV file through a hidden MCI window.
+#pragma once
+
+#include <cstdint>
+
+#include "app/platform.h"
+
+class Master;
+
+// MCI window messages, in the order an alert sends them.
+constexpr unsigned MciCloseMessage = 0x804;  // MCI_CLOSE
+constexpr unsigned MciOpenMessage = 0x499;   // MCIWNDM_OPENA
+constexpr unsigned MciPlayMessage = 0x806;   // MCI_PLAY
+constexpr uint8_t SoundKindWav = 7;
+
+class Sound {
+public:
+    explicit Sound(Master* master);
+
+    Master* master;
+    platform::WindowHandle mciWindow = nullptr;
+    const char* wavPathRef;  // the settings' wavPath, so it always shows the current value
+    uint8_t fileChosen = 0;  // a file was picked in the chooser during this run
+
+    void createWindow();
+    void play();
+    void preview(uint8_t kind, const char* path);
+    void closeWindow();
+
+    // What MessageBeep is given for the system kinds 1..6; false for every other kind.
+    static bool beepTypeFor(uint8_t kind, uint32_t& type);
+};
