@@ -5,6 +5,15 @@
 #include "app/master.h"
 #include "timer/property.h"
 
+namespace {
+
+// Differences of two stored minute counts, formed in 64 bits: lengths read from a damaged
+// param.dat can be anywhere in the 32-bit range, and the difference must still print as
+// the true number (at most eleven characters, so every tip stays well inside its buffer).
+long long minus(int32_t a, int32_t b) { return static_cast<long long>(a) - b; }
+
+}  // namespace
+
 void Icon::loadIcons() {
     grayIcon = platform::loadIcon("IDI_GRAY");
     overIcon = platform::loadIcon("IDI_DRED");
@@ -24,8 +33,9 @@ int32_t Icon::progressStep() const {
     if (p.phase == Working) total = p.workMinutes;
     else if (p.phase == Resting) total = p.currentRestMinutes;
     else return 0;
-    // A zero or negative length (accepted by the settings, or read from a damaged file)
-    // never divides and never indexes outside the twelve pictures: it shows the full face.
+    // A length of 0 is accepted by the settings (the period then ends at the next tick),
+    // and a damaged param.dat can hold a negative one. Either way the period is as good
+    // as over, so the last picture of the series is shown; nothing is divided by it.
     if (total <= 0) return 11;
     int64_t s = 12 * static_cast<int64_t>(p.elapsedMinutes) / total;
     if (s >= 12) return 11;
@@ -36,32 +46,32 @@ int32_t Icon::progressStep() const {
 void Icon::showPhase() {
     const Property& p = *master->property;
     platform::TrayData& tray = master->trayData;
-    auto& tip = tray.tip;
+    char* tip = tray.tip;
+    const size_t size = sizeof tray.tip;
     switch (p.phase) {
     case Stopped:
         tray.icon = grayIcon;
-        std::snprintf(tip, sizeof tip, "停止中です");
+        std::snprintf(tip, size, "停止中です");
         break;
     case Working:
         step = 0;
         tray.icon = workIcons[0];
-        std::snprintf(tip, sizeof tip, "作業中です。あと%d分 [0 / %d分]",
-                      static_cast<int>(static_cast<int64_t>(p.workMinutes) - p.elapsedMinutes), p.workMinutes);
+        std::snprintf(tip, size, "作業中です。あと%lld分 [0 / %d分]", minus(p.workMinutes, p.elapsedMinutes),
+                      static_cast<int>(p.workMinutes));
         break;
     case WorkOver:
         tray.icon = overIcon;
-        std::snprintf(tip, sizeof tip, "作業終了です");
+        std::snprintf(tip, size, "作業終了です");
         break;
     case Resting:
         step = 0;
         tray.icon = restIcons[0];
-        std::snprintf(tip, sizeof tip, "休憩中。あと%d分 [0 / %d分]",
-                      static_cast<int>(static_cast<int64_t>(p.currentRestMinutes) - p.elapsedMinutes),
-                      p.currentRestMinutes);
+        std::snprintf(tip, size, "休憩中。あと%lld分 [0 / %d分]", minus(p.currentRestMinutes, p.elapsedMinutes),
+                      static_cast<int>(p.currentRestMinutes));
         break;
     case RestOver:
         tray.icon = grayIcon;
-        std::snprintf(tip, sizeof tip, "休憩終了です");
+        std::snprintf(tip, size, "休憩終了です");
         break;
     default:
         break;
@@ -72,36 +82,32 @@ void Icon::showPhase() {
 void Icon::showMinute() {
     const Property& p = *master->property;
     platform::TrayData& tray = master->trayData;
-    auto& tip = tray.tip;
-    // Differences are formed in 64 bits so that extreme stored lengths cannot overflow.
+    char* tip = tray.tip;
+    const size_t size = sizeof tray.tip;
     switch (p.phase) {
     case Stopped:
         tray.icon = grayIcon;
-        std::snprintf(tip, sizeof tip, "停止中です");
+        std::snprintf(tip, size, "停止中です");
         break;
     case Working:
         step = progressStep();
         tray.icon = workIcons[static_cast<size_t>(step)];
-        std::snprintf(tip, sizeof tip, "作業中です。あと%d分 [%d / %d分]",
-                      static_cast<int>(static_cast<int64_t>(p.workMinutes) - p.elapsedMinutes), p.elapsedMinutes,
-                      p.workMinutes);
+        std::snprintf(tip, size, "作業中です。あと%lld分 [%d / %d分]", minus(p.workMinutes, p.elapsedMinutes),
+                      static_cast<int>(p.elapsedMinutes), static_cast<int>(p.workMinutes));
         break;
     case WorkOver:
         tray.icon = overIcon;
-        std::snprintf(tip, sizeof tip, "作業終了。%d分経過です…",
-                      static_cast<int>(static_cast<int64_t>(p.elapsedMinutes) - p.workMinutes));
+        std::snprintf(tip, size, "作業終了。%lld分経過です…", minus(p.elapsedMinutes, p.workMinutes));
         break;
     case Resting:
         step = progressStep();
         tray.icon = restIcons[static_cast<size_t>(step)];
-        std::snprintf(tip, sizeof tip, "休憩中です。あと%d分 [%d / %d分]",
-                      static_cast<int>(static_cast<int64_t>(p.currentRestMinutes) - p.elapsedMinutes),
-                      p.elapsedMinutes, p.currentRestMinutes);
+        std::snprintf(tip, size, "休憩中です。あと%lld分 [%d / %d分]", minus(p.currentRestMinutes, p.elapsedMinutes),
+                      static_cast<int>(p.elapsedMinutes), static_cast<int>(p.currentRestMinutes));
         break;
     case RestOver:
         tray.icon = grayIcon;
-        std::snprintf(tip, sizeof tip, "休憩終了。%d分経過です…",
-                      static_cast<int>(static_cast<int64_t>(p.elapsedMinutes) - p.currentRestMinutes));
+        std::snprintf(tip, size, "休憩終了。%lld分経過です…", minus(p.elapsedMinutes, p.currentRestMinutes));
         break;
     default:
         return;  // an unknown phase changes nothing

@@ -5,8 +5,16 @@
 #include "timer/property.h"
 
 namespace {
+
 constexpr const char* ClickForRest = "休憩に入るには、ここをクリックしてください。";
-}
+constexpr const char* ClickForWork = "今から作業再開なら、ここをクリックしてください。";
+
+// "分作業延長中です。。" is twenty bytes in code page 932; with the longest number the
+// difference of two 32-bit counts can give (eleven characters, "-4294967295") and the
+// terminator the title fills its 32 bytes exactly, so it is never cut inside a character.
+constexpr size_t OverrunTitleSize = 32;
+
+}  // namespace
 
 bool Master::showBalloon(const char* title, const char* text) {
     bool shown = platform::showBalloon(mainWindow, title, text);
@@ -16,18 +24,19 @@ bool Master::showBalloon(const char* title, const char* text) {
 }
 
 void Master::showWorkEndNotice() {
+    // The phase changes first, so a click that arrives at once already starts the rest.
     property->phase = WorkOver;
     showBalloon("作業終了時間になりました", ClickForRest);
 }
 
 void Master::showOverrunNotice() {
-    char title[32];
-    std::snprintf(title, sizeof title, "%d分作業延長中です。。",
-                  static_cast<int>(static_cast<int64_t>(property->elapsedMinutes) - property->workMinutes));
+    char title[OverrunTitleSize];
+    long long overrun = static_cast<long long>(property->elapsedMinutes) - property->workMinutes;
+    std::snprintf(title, sizeof title, "%lld分作業延長中です。。", overrun);
     showBalloon(title, ClickForRest);
 }
 
 void Master::showRestEndNotice() {
     property->phase = RestOver;
-    showBalloon("休憩終了です", "今から作業再開なら、ここをクリックしてください。");
+    showBalloon("休憩終了です", ClickForWork);
 }

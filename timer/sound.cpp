@@ -6,6 +6,7 @@
 Sound::Sound(Master* owner) : master(owner), wavPathRef(owner->property->wavPath) {}
 
 bool Sound::beepTypeFor(uint8_t kind, uint32_t& type) {
+    // Default beep, critical stop, question, exclamation, asterisk, simple beep.
     static constexpr uint32_t types[6] = {0x00, 0x10, 0x20, 0x30, 0x40, 0xFFFFFFFFu};
     if (kind < 1 || kind > 6) return false;
     type = types[kind - 1];
@@ -22,11 +23,14 @@ void Sound::preview(uint8_t kind, const char* path) {
         platform::messageBeep(type);
         return;
     }
+    // A WAV alert needs a file picked in this run: a path kept in param.dat from an
+    // earlier run stays silent until the user chooses it again.
     if (kind != SoundKindWav || !fileChosen || !mciWindow) return;
     // Close, open, play: every alert starts the file from its beginning and cuts off one
-    // still playing.
+    // still playing. A null path is sent as an empty one, which opens nothing: the MCI
+    // window is never handed a null file name.
     platform::sendMessage(mciWindow, MciCloseMessage, 0, 0);
-    platform::sendMessage(mciWindow, MciOpenMessage, 0, reinterpret_cast<intptr_t>(path));
+    platform::sendMessage(mciWindow, MciOpenMessage, 0, reinterpret_cast<intptr_t>(path ? path : ""));
     platform::sendMessage(mciWindow, MciPlayMessage, 0, 0);
 }
 

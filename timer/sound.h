@@ -1,6 +1,7 @@
 // The alert sound: one of six system sounds, or a WAV file through a hidden MCI window.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "app/platform.h"
@@ -20,7 +21,9 @@ public:
     Master* master;
     platform::WindowHandle mciWindow = nullptr;
     const char* wavPathRef;  // the settings' wavPath, so it always shows the current value
-    uint8_t fileChosen = 0;  // a file was picked in the chooser during this run
+    // A file was picked in the settings' chooser during this run. Atomic because the
+    // notice worker reads it when it plays the alert for a further run.
+    std::atomic<uint8_t> fileChosen{0};
 
     void createWindow();
     void play();

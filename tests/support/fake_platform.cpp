@@ -106,7 +106,7 @@ bool showBalloon(WindowHandle, const char* title, const char* text) {
     f.balloonTitle = str(title);
     f.balloonText = str(text);
     ++f.balloons;
-    return true;
+    return f.balloonResult;
 }
 
 IconHandle loadIcon(const char* name) {
@@ -187,7 +187,9 @@ intptr_t sendMessage(WindowHandle, unsigned message, uintptr_t wParam, intptr_t 
     char line[64];
     std::snprintf(line, sizeof line, "0x%x %lu", message, static_cast<unsigned long>(wParam));
     std::string text = line;
+    // The open message carries a path; the others should carry 0, which is shown as is.
     if (message == 0x499 && lParam) text += std::string(" ") + reinterpret_cast<const char*>(lParam);
+    else text += " " + std::to_string(lParam);
     fake().record("sendMessage " + text);
     fake().mciMessages.push_back(text);
     return 0;

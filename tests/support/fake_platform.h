@@ -24,6 +24,7 @@ struct FakePlatform {
     std::vector<bool> trayAddResults;  // consumed by each Add; empty means success
     bool trayFailureIsTimeout = true;
     std::vector<bool> trayModifyResults;
+    bool balloonResult = true;  // what showBalloon answers
 
     // What the fake saw.
     std::vector<std::string> calls;
