@@ -60,8 +60,12 @@ void setForegroundWindow(WindowHandle window);
 void moveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint);
 void setWindowOpacity(WindowHandle window, uint8_t alpha);  // SetLayeredWindowAttributes, LWA_ALPHA
 void invalidateWindow(WindowHandle window);                  // whole client area, erase
+// A window timer belongs to the thread that owns the window. Called from another thread
+// (the notice worker), these post WindowTimerRequestMessage to the window instead (wParam
+// the id, lParam the period, 0 to stop), and its procedure makes the call on its thread.
 void setWindowTimer(WindowHandle window, unsigned id, unsigned milliseconds);
 void killWindowTimer(WindowHandle window, unsigned id);
+constexpr unsigned WindowTimerRequestMessage = 0x8065;  // WM_APP + 101
 void closeWindow(WindowHandle window);                       // sends WM_CLOSE and waits
 void quitMessageLoop();                                      // PostQuitMessage(0)
 

@@ -131,11 +131,27 @@ void setWindowOpacity(WindowHandle window, uint8_t alpha) {
 
 void invalidateWindow(WindowHandle window) { InvalidateRect(static_cast<HWND>(window), nullptr, TRUE); }
 
+namespace {
+bool ownedByThisThread(HWND window) { return GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId(); }
+}  // namespace
+
 void setWindowTimer(WindowHandle window, unsigned id, unsigned milliseconds) {
-    SetTimer(static_cast<HWND>(window), id, milliseconds, nullptr);
+    HWND w = static_cast<HWND>(window);
+    if (!ownedByThisThread(w)) {
+        PostMessageA(w, WindowTimerRequestMessage, id, static_cast<LPARAM>(milliseconds));
+        return;
+    }
+    SetTimer(w, id, milliseconds, nullptr);
 }
 
-void killWindowTimer(WindowHandle window, unsigned id) { KillTimer(static_cast<HWND>(window), id); }
+void killWindowTimer(WindowHandle window, unsigned id) {
+    HWND w = static_cast<HWND>(window);
+    if (!ownedByThisThread(w)) {
+        PostMessageA(w, WindowTimerRequestMessage, id, 0);
+        return;
+    }
+    KillTimer(w, id);
+}
 
 void closeWindow(WindowHandle window) { SendMessageA(static_cast<HWND>(window), WM_CLOSE, 0, 0); }
 

@@ -1,0 +1,71 @@
+// The notice motions: a bar sweeping down or across the screen, or a centred fade.
+//
+// One object is made per run by the worker thread, stepped every 50 ms until nextFrame
+// says the run is over (the window is parked by then), and deleted. The arithmetic is
+// plain integer arithmetic over the screen size read at construction; the window is
+// moved and faded through the platform seam, so the motions run without Windows.
+#pragma once
+
+#include <cstdint>
+
+#include "app/platform.h"
+
+// Codes of Property's moveKind, moveSize and moveSpeed.
+enum MoveKind : uint8_t { MoveNone = 0, MoveFade = 1, MoveLeftRight = 2, MoveTopDown = 3 };
+enum MoveSize : uint8_t { SizeLarge = 0, SizeMedium = 1, SizeSmall = 2 };
+enum MoveSpeed : uint8_t { SpeedFast = 0, SpeedNormal = 1, SpeedSlow = 2 };
+
+constexpr unsigned NoticeStepMilliseconds = 50;
+constexpr uint8_t BarOpacity = 128;
+
+class Movement {
+public:
+    // Stores the window and the codes and reads the screen size; the motions then place
+    // the window and set its first opacity.
+    Movement(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode);
+    // Deleted through the base by the worker; the motions add no fields of their own.
+    virtual ~Movement() = default;
+    Movement(const Movement&) = delete;
+    Movement& operator=(const Movement&) = delete;
+
+    // One step. True: call again after 50 ms. False: the run is over and the window parked.
+    virtual bool nextFrame();
+
+    platform::WindowHandle window;
+    int32_t screenWidth;
+    int32_t screenHeight;
+    int32_t alpha = 0;     // MovFout: the opacity shown; the bars do not use it
+    int32_t position = 0;  // bars: leading edge; MovFout: opacity change at the next step
+    int32_t stride = 0;    // bars: px per step; MovFout: opacity change per step
+    int32_t extent = 0;    // MovUd: bar height; MovLr: bar width; MovFout: screen divisor
+    uint8_t sizeCode;
+    uint8_t speedCode;
+
+protected:
+    // The table entry for a size or speed code; an unknown code acts as the middle one.
+    static int32_t pick(uint8_t code, int32_t first, int32_t middle, int32_t last);
+    // px per step for a bar crossing `length` px. Never 0, so that a bar on a screen
+    // smaller than the divisor still reaches the far edge and the run ends.
+    int32_t barStride(int32_t length) const;
+};
+
+// A bar the width of the screen (less 2 px each side) moving from the top edge down.
+class MovUd : public Movement {
+public:
+    MovUd(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode);
+    bool nextFrame() override;
+};
+
+// A bar the height of the screen (less 2 px at the top) moving from the left edge across.
+class MovLr : public Movement {
+public:
+    MovLr(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode);
+    bool nextFrame() override;
+};
+
+// A centred rectangle whose opacity rises past 150 and falls back to 0.
+class MovFout : public Movement {
+public:
+    MovFout(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode);
+    bool nextFrame() override;
+};
