@@ -1,6 +1,7 @@
 #include "app/data_files.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/platform.h"
 
@@ -55,6 +56,44 @@ bool readFile(const std::string& name, std::vector<uint8_t>& out, size_t maxByte
     out.resize(maxBytes);
     size_t got = maxBytes == 0 ? 0 : std::fread(out.data(), 1, maxBytes, file);
     out.resize(got);
+    std::fclose(file);
+    return true;
+}
+
+bool readRange(const std::string& name, uint64_t offset, size_t size, std::vector<uint8_t>& out) {
+    out.clear();
+    std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
+    if (!file) return false;
+#ifdef _WIN32
+    bool ok = _fseeki64(file, static_cast<int64_t>(offset), SEEK_SET) == 0;
+#else
+    bool ok = fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+    if (ok) {
+        out.resize(size);
+        ok = (size == 0 ? 0 : std::fread(out.data(), 1, size, file)) == size;
+    }
+    std::fclose(file);
+    if (!ok) out.clear();
+    return ok;
+}
+
+bool readRecords(const std::string& name, size_t recordSize, const std::function<void(const uint8_t*)>& visit) {
+    if (recordSize == 0) return false;
+    std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
+    if (!file) return false;
+    const size_t perBlock = recordSize >= 65536 ? 1 : 65536 / recordSize;
+    std::vector<uint8_t> block(perBlock * recordSize);
+    size_t filled = 0;  // bytes of a record carried over from the previous block
+    for (;;) {
+        const size_t got = std::fread(block.data() + filled, 1, block.size() - filled, file);
+        filled += got;
+        size_t used = 0;
+        for (; filled - used >= recordSize; used += recordSize) visit(block.data() + used);
+        std::memmove(block.data(), block.data() + used, filled - used);
+        filled -= used;
+        if (got == 0) break;
+    }
     std::fclose(file);
     return true;
 }

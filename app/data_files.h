@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,12 @@ std::string pathOf(const std::string& name);
 
 // Reads at most `maxBytes` of the file. False when it cannot be opened.
 bool readFile(const std::string& name, std::vector<uint8_t>& out, size_t maxBytes);
+// Reads `size` bytes at `offset`. False when the file cannot be opened or holds fewer bytes.
+bool readRange(const std::string& name, uint64_t offset, size_t size, std::vector<uint8_t>& out);
+// Calls `visit` with each whole record of `recordSize` bytes, from the start, in order; a
+// trailing piece shorter than a record is ignored. Reads in blocks, not the whole file at
+// once. False when the file cannot be opened.
+bool readRecords(const std::string& name, size_t recordSize, const std::function<void(const uint8_t*)>& visit);
 // Size of the file in bytes, or -1 when it does not exist or cannot be opened.
 int64_t fileSize(const std::string& name);
 // Replaces the file with exactly these bytes, atomically. False (old file intact) on failure.

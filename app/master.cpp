@@ -158,7 +158,11 @@ void Master::onCommand(unsigned id) {
     case CmdStop: stop(); break;
     case CmdSettings: openGuardedDialog(platform::Dialog::Settings); break;
     case CmdWorkStatus: openGuardedDialog(platform::Dialog::WorkStatus); break;
-    case CmdEvaluation: openGuardedDialog(platform::Dialog::Evaluation); break;
+    case CmdEvaluation:
+        // The figures are compiled afresh for each opening, but never under an open report.
+        if (!dialogOpen[static_cast<size_t>(platform::Dialog::Evaluation)]) log->compiled->evaluate();
+        openGuardedDialog(platform::Dialog::Evaluation);
+        break;
     case CmdVersion: openGuardedDialog(platform::Dialog::Version); break;
     case CmdExit: platform::closeWindow(mainWindow); break;
     default: break;

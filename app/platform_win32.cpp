@@ -37,7 +37,8 @@ void fillTray(NOTIFYICONDATAA& nid, const TrayData& data) {
 
 }  // namespace
 
-int64_t currentTime() { return static_cast<int64_t>(std::time(nullptr)); }
+// _time64: the 32-bit build's time_t would end in January 2038.
+int64_t currentTime() { return static_cast<int64_t>(_time64(nullptr)); }
 
 std::string currentDirectory() {
     char buffer[MAX_PATH] = {};

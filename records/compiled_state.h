@@ -39,8 +39,10 @@ public:
 
     void resetStats();
     // Recompiles every field from state.dat and today's record. False (and only
-    // recordCount set to 0) when state.dat cannot be read.
-    bool compile();
+    // recordCount set to 0) when state.dat cannot be read. `pendingArchive`, when given, is
+    // a finished day not yet in state.dat, counted right after its records (the report tool
+    // sees a folder as the program would after its next start).
+    bool compile(const DayRecord* pendingArchive = nullptr);
     // compile, then on success the scores, the chart points and the verdict.
-    void evaluate();
+    void evaluate(const DayRecord* pendingArchive = nullptr);
 };

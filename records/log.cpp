@@ -1,7 +1,83 @@
 #include "records/log.h"
 
-// Placeholder until the day records land: nothing is recorded yet.
-Log::Log(Master* owner) : master(owner) {}
-Log::~Log() = default;
-void Log::minuteTick() {}
-void Log::saveTemp() {}
+#include <cstddef>
+#include <ctime>
+
+#include "app/master.h"
+#include "app/platform.h"
+#include "records/arithmetic.h"
+#include "records/record_files.h"
+#include "timer/property.h"
+
+Log::Log(Master* owner) : master(owner) {
+    compiled = std::make_unique<CompiledState>(record);
+    now = platform::currentTime();
+    if (recordfiles::readTemp(record)) {
+        checkDayChange();
+        // With records on, the save replaces the file in one step; with them off the
+        // restored record lives on in memory only, and the file is consumed.
+        if (logOutput()) saveTemp();
+        else recordfiles::removeTemp();
+    } else {
+        resetRecord();
+    }
+}
+
+Log::~Log() {
+    compiled.reset();
+    if (!unarchived.empty() && logOutput()) retryArchive();
+    saveTemp();
+}
+
+bool Log::logOutput() const {
+    if (!master || !master->property) return true;
+    return master->property->logOutput != 0;
+}
+
+bool Log::sameLocalDate(int64_t a, int64_t b) {
+    std::tm first{}, second{};
+    if (!localFields(a, first) || !localFields(b, second)) return false;
+    return first.tm_mday == second.tm_mday && first.tm_mon == second.tm_mon && first.tm_year == second.tm_year;
+}
+
+void Log::resetRecord() { record = emptyDayRecord(static_cast<uint32_t>(now)); }
+
+void Log::checkDayChange() {
+    if (sameLocalDate(now, record.startTime)) return;
+    archiveRecord();
+    resetRecord();
+    // stateTmp.dat must not go on holding the day just archived: the next start would
+    // otherwise find it again.
+    saveTemp();
+}
+
+void Log::archiveRecord() {
+    if (!logOutput()) return;
+    summarize(record);
+    // Days stay in order: a day behind one that could not be appended waits behind it.
+    retryArchive();
+    if (!unarchived.empty() || !recordfiles::archive(record)) unarchived.push_back(record);
+}
+
+void Log::retryArchive() {
+    size_t done = 0;
+    while (done < unarchived.size() && recordfiles::archive(unarchived[done])) ++done;
+    unarchived.erase(unarchived.begin(), unarchived.begin() + static_cast<std::ptrdiff_t>(done));
+}
+
+void Log::saveTemp() {
+    if (!logOutput()) return;
+    recordfiles::writeTemp(record);
+}
+
+void Log::minuteTick() {
+    now = platform::currentTime();
+    if (!unarchived.empty() && logOutput()) retryArchive();
+    checkDayChange();
+    std::tm local{};
+    if (!localFields(now, local)) return;
+    const int slot = local.tm_hour * 60 + local.tm_min;
+    const int code = minuteCodeForPhase(master && master->property ? master->property->phase : -1);
+    if (code >= 0 && slot >= 0 && slot < static_cast<int>(MinutesPerDay)) record.minutes[slot] = static_cast<int8_t>(code);
+    if (local.tm_min % 5 == 0) saveTemp();
+}

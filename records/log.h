@@ -1,17 +1,48 @@
 // Today's minute-by-minute record and the two record files.
+//
+// Today's record lives in memory; it is saved whole to stateTmp.dat (atomically replaced)
+// at every tick on a minute that is a multiple of five, at start-up when a record was
+// restored, right after a day was archived, and at exit. When the local date changes the
+// finished record is appended once to state.dat, the history the statistics compile.
 #pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "records/compiled_state.h"
+#include "records/day_record.h"
 
 class Master;
 
 class Log {
 public:
-    explicit Log(Master* master);
-    ~Log();
+    explicit Log(Master* master);  // restores today's record from stateTmp.dat
+    ~Log();                        // saves stateTmp.dat
     Log(const Log&) = delete;
     Log& operator=(const Log&) = delete;
 
     Master* master;
+    DayRecord record{};
+    std::unique_ptr<CompiledState> compiled;
+    int64_t now = 0;  // the time taken at the latest start-up or tick
 
+    // Records the current phase in the slot of the current local minute.
     void minuteTick();
+    // Replaces stateTmp.dat with today's record (only when records are written).
     void saveTemp();
+
+    static bool sameLocalDate(int64_t a, int64_t b);
+    void resetRecord();
+    void checkDayChange();
+    void archiveRecord();
+    static void summarize(DayRecord& day) { ::summarize(day); }
+
+    // Finished days whose append to state.dat failed (a full disk, a locked file); they are
+    // appended again before anything else at each tick and at exit, oldest first.
+    std::vector<DayRecord> unarchived;
+
+private:
+    bool logOutput() const;
+    void retryArchive();
 };
