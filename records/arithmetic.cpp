@@ -37,6 +37,12 @@ bool localFields(int64_t time, std::tm& out) {
 #endif
 }
 
+bool sameLocalDate(int64_t a, int64_t b) {
+    std::tm first{}, second{};
+    if (!localFields(a, first) || !localFields(b, second)) return false;
+    return first.tm_mday == second.tm_mday && first.tm_mon == second.tm_mon && first.tm_year == second.tm_year;
+}
+
 namespace {
 
 // Days from 1970-01-01 to a proleptic Gregorian date (Howard Hinnant's days_from_civil).

@@ -25,6 +25,10 @@ uint64_t maxOf(std::initializer_list<uint64_t> values);
 // runtime cannot convert it.
 bool localFields(int64_t time, std::tm& out);
 
+// True when both times fall on the same local calendar date. Any difference counts, also a
+// date earlier than the other.
+bool sameLocalDate(int64_t a, int64_t b);
+
 // Calendar days from the local date of `earlier` to that of `later`, both counted: 1 on the
 // same date, 2 on consecutive dates. Counted by dates, so a daylight-saving change inside
 // the span neither adds nor loses a day.

@@ -152,9 +152,10 @@ bool CompiledState::compile(const DayRecord* pendingArchive) {
     return true;
 }
 
-void CompiledState::evaluate(const DayRecord* pendingArchive) {
-    if (!compile(pendingArchive)) return;
+bool CompiledState::evaluate(const DayRecord* pendingArchive) {
+    if (!compile(pendingArchive)) return false;
     evaluation->computeScores();
     evaluation->computeChartPoints();
     evaluation->chooseVerdict();
+    return true;
 }

@@ -43,6 +43,7 @@ public:
     // a finished day not yet in state.dat, counted right after its records (the report tool
     // sees a folder as the program would after its next start).
     bool compile(const DayRecord* pendingArchive = nullptr);
-    // compile, then on success the scores, the chart points and the verdict.
-    void evaluate(const DayRecord* pendingArchive = nullptr);
+    // compile, then on success the scores, the chart points and the verdict. Returns what
+    // compile returned.
+    bool evaluate(const DayRecord* pendingArchive = nullptr);
 };

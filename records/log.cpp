@@ -34,12 +34,6 @@ bool Log::logOutput() const {
     return master->property->logOutput != 0;
 }
 
-bool Log::sameLocalDate(int64_t a, int64_t b) {
-    std::tm first{}, second{};
-    if (!localFields(a, first) || !localFields(b, second)) return false;
-    return first.tm_mday == second.tm_mday && first.tm_mon == second.tm_mon && first.tm_year == second.tm_year;
-}
-
 void Log::resetRecord() { record = emptyDayRecord(static_cast<uint32_t>(now)); }
 
 void Log::checkDayChange() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "records/arithmetic.h"
 #include "records/compiled_state.h"
 #include "records/day_record.h"
 
@@ -32,7 +33,7 @@ public:
     // Replaces stateTmp.dat with today's record (only when records are written).
     void saveTemp();
 
-    static bool sameLocalDate(int64_t a, int64_t b);
+    static bool sameLocalDate(int64_t a, int64_t b) { return ::sameLocalDate(a, b); }
     void resetRecord();
     void checkDayChange();
     void archiveRecord();
