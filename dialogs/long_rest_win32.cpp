@@ -1,4 +1,48 @@
-// Placeholder until this dialog lands.
-#include "dialogs/dialogs_win32.h"
+// The long-rest dialog "DLG_LONGREST": the rest in progress gets a length of its own.
+#include <windows.h>
 
-void openLongRestDialog(HWND) {}
+#include "app/master.h"
+#include "dialogs/dialogs_win32.h"
+#include "dialogs/long_rest.h"
+#include "dialogs/minutes_entry.h"
+
+namespace {
+
+constexpr int MinutesEdit = 5;
+
+INT_PTR CALLBACK longRestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        SendDlgItemMessageA(dialog, MinutesEdit, EM_LIMITTEXT, 3, 0);
+        SetDlgItemTextA(dialog, MinutesEdit, LongRest::InitialText);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LongRest::forCommand(LOWORD(wParam))) {
+        case LongRest::Action::Confirm: {
+            char text[MinutesTextSize] = {};
+            GetDlgItemTextA(dialog, MinutesEdit, text, static_cast<int>(sizeof text));
+            LongRest::confirm(*theMaster, text);
+            EndDialog(dialog, 0);
+            break;
+        }
+        case LongRest::Action::Close:
+            EndDialog(dialog, 0);
+            break;
+        case LongRest::Action::Nothing:
+            break;  // Escape among them: the dialog stays open
+        }
+        return TRUE;
+    case WM_CLOSE:
+        EndDialog(dialog, 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+void openLongRestDialog(HWND owner) {
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
+    DialogBoxParamA(instance, "DLG_LONGREST", owner, longRestProc, 0);
+}

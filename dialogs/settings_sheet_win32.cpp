@@ -1,4 +1,286 @@
-// Placeholder until this dialog lands.
-#include "dialogs/dialogs_win32.h"
+// The settings property sheet "各種設定": three pages whose procedures only move texts
+// and check marks between the controls and the page logic of dialogs/*_page.cpp.
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <prsht.h>
 
-void openSettingsSheet(HWND) {}
+#include "app/master.h"
+#include "dialogs/dialogs_win32.h"
+#include "dialogs/minutes_entry.h"
+#include "dialogs/move_page.h"
+#include "dialogs/settings_buttons.h"
+#include "dialogs/sound_page.h"
+#include "dialogs/time_page.h"
+
+// The shipped program is 32-bit and cannot be run here: the chooser records it hands to
+// the system are checked when it is compiled.
+#if !defined(_WIN64)
+static_assert(sizeof(CHOOSECOLORA) == 36, "colour chooser record");
+static_assert(sizeof(OPENFILENAMEA) == 88, "file chooser record, with its trailing reserved members");
+#endif
+
+namespace {
+
+// Page state kept for the whole run, not per opening: Cancel on MOVE goes back to the
+// copies of the last opening or Apply, and the custom colours carry over.
+MovePage movePage;
+SoundPage soundPage;
+CHOOSECOLORA colorChoice;
+COLORREF customColors[16];
+OPENFILENAMEA wavFileDialog;
+
+HINSTANCE instanceOf(HWND window) {
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+}
+
+// Every command a page receives enables the sheet's Apply button.
+void markChanged(HWND page) { SendMessageA(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0); }
+
+// Labels, check and radio boxes, group boxes and the read-only edit draw their text in
+// dark grey on the button face and leave their background alone.
+INT_PTR staticColours(WPARAM dc) {
+    HDC hdc = reinterpret_cast<HDC>(dc);
+    SetTextColor(hdc, RGB(32, 32, 32));
+    SetBkColor(hdc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+}
+
+UINT notificationOf(LPARAM lParam) { return reinterpret_cast<const NMHDR*>(lParam)->code; }
+
+// The last checked button of a group (BM_GETCHECK exactly 1); 0 when none is.
+int checkedButton(HWND page, int first, int last) {
+    int found = 0;
+    for (int id = first; id <= last; ++id)
+        if (SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED) found = id;
+    return found;
+}
+
+// ---- Page TIME -----------------------------------------------------------------------
+
+void readText(HWND page, int id, char (&buffer)[MinutesTextSize]) {
+    buffer[0] = 0;
+    GetDlgItemTextA(page, id, buffer, static_cast<int>(sizeof buffer));
+}
+
+// The engraved separator between the rest row and the check box.
+void paintSeparator(HWND page) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(page, &ps);
+    HPEN light = CreatePen(PS_SOLID, 1, RGB(136, 136, 136));
+    HPEN dark = CreatePen(PS_SOLID, 1, RGB(50, 50, 50));
+    SelectObject(dc, light);
+    MoveToEx(dc, 20, 91, nullptr);
+    LineTo(dc, 350, 91);
+    SelectObject(dc, dark);
+    MoveToEx(dc, 20, 90, nullptr);
+    LineTo(dc, 350, 90);
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    DeleteObject(light);
+    DeleteObject(dark);
+    EndPaint(page, &ps);
+}
+
+INT_PTR CALLBACK timePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    Master& master = *theMaster;
+    switch (message) {
+    case WM_INITDIALOG: {
+        SendDlgItemMessageA(page, TimeWorkEdit, EM_LIMITTEXT, 3, 0);
+        SendDlgItemMessageA(page, TimeRestEdit, EM_LIMITTEXT, 3, 0);
+        TimePageTexts texts = TimePage::opening(*master.property);
+        SetDlgItemTextA(page, TimeWorkEdit, texts.work.c_str());
+        SetDlgItemTextA(page, TimeRestEdit, texts.rest.c_str());
+        SetDlgItemTextA(page, TimeEndLabel, texts.endLabel.c_str());
+        CheckDlgButton(page, TimeLogCheck, texts.logChecked ? BST_CHECKED : BST_UNCHECKED);
+        return TRUE;
+    }
+    case WM_COMMAND: {
+        int id = LOWORD(wParam);
+        if (id == TimeWorkEdit && HIWORD(wParam) == EN_UPDATE) {
+            char work[MinutesTextSize];
+            readText(page, TimeWorkEdit, work);
+            SetDlgItemTextA(page, TimeEndLabel, TimePage::endLabelFor(work).c_str());
+        } else if (id == TimeLogCheck) {
+            bool checked = IsDlgButtonChecked(page, TimeLogCheck) == BST_CHECKED;
+            CheckDlgButton(page, TimeLogCheck, checked ? BST_UNCHECKED : BST_CHECKED);
+        }
+        markChanged(page);
+        return TRUE;
+    }
+    case WM_NOTIFY:
+        if (notificationOf(lParam) == PSN_APPLY) {
+            char work[MinutesTextSize], rest[MinutesTextSize];
+            readText(page, TimeWorkEdit, work);
+            readText(page, TimeRestEdit, rest);
+            TimePage::apply(master, work, rest, IsDlgButtonChecked(page, TimeLogCheck) != BST_UNCHECKED);
+        }
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return staticColours(wParam);
+    case WM_PAINT:
+        paintSeparator(page);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+// ---- Page MOVE -----------------------------------------------------------------------
+
+void drawSwatch(const DRAWITEMSTRUCT& item) {
+    HBRUSH brush = CreateSolidBrush(movePage.chosenColour);
+    SelectObject(item.hDC, brush);
+    Rectangle(item.hDC, 0, 0, item.rcItem.right, item.rcItem.bottom);  // the DC's black pen frames it
+    SelectObject(item.hDC, GetStockObject(WHITE_BRUSH));
+    DeleteObject(brush);
+}
+
+void chooseColour(HWND page, Master& master) {
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    int height = GetSystemMetrics(SM_CYSCREEN);
+    colorChoice.rgbResult = movePage.chosenColour;
+    ChooseColorA(&colorChoice);  // after Cancel the record still holds the colour it had
+    movePage.takeColour(master, colorChoice.rgbResult);
+    InvalidateRect(GetDlgItem(page, MoveColourSwatch), nullptr, TRUE);
+    movePage.showSample(master, width, height);
+}
+
+INT_PTR CALLBACK movePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    Master& master = *theMaster;
+    switch (message) {
+    case WM_INITDIALOG: {
+        MoveChecks checks = movePage.open(*master.property);
+        ZeroMemory(&colorChoice, sizeof colorChoice);
+        colorChoice.lStructSize = sizeof colorChoice;
+        colorChoice.hwndOwner = page;
+        colorChoice.rgbResult = movePage.chosenColour;
+        colorChoice.lpCustColors = customColors;
+        colorChoice.Flags = CC_RGBINIT | CC_FULLOPEN;
+        CheckRadioButton(page, MoveKindFirst, MoveKindLast, checks.kind);
+        CheckRadioButton(page, MoveSizeFirst, MoveSizeLast, checks.size);
+        CheckRadioButton(page, MoveSpeedFirst, MoveSpeedLast, checks.speed);
+        return TRUE;
+    }
+    case WM_COMMAND: {
+        int id = LOWORD(wParam);
+        if (id == MoveColourSwatch) {
+            chooseColour(page, master);
+        } else {
+            RadioRange group = movePage.click(master, id);
+            if (!group.empty()) CheckRadioButton(page, group.first, group.last, id);
+        }
+        markChanged(page);
+        return TRUE;
+    }
+    case WM_NOTIFY: {
+        UINT code = notificationOf(lParam);
+        if (code == PSN_APPLY) {
+            movePage.apply(master, MoveChecks{checkedButton(page, MoveKindFirst, MoveKindLast),
+                                              checkedButton(page, MoveSizeFirst, MoveSizeLast),
+                                              checkedButton(page, MoveSpeedFirst, MoveSpeedLast)});
+        } else if (code == PSN_RESET) {
+            movePage.cancel(master);
+        }
+        return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+        return staticColours(wParam);
+    case WM_DRAWITEM:
+        drawSwatch(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+// ---- Page SOUND ----------------------------------------------------------------------
+
+// The chooser opens on the path being edited. A path it cannot even start from (a
+// damaged param.dat can hold anything) would keep it from ever opening, so it is then
+// opened on no name, and the old path is kept if that is cancelled too.
+bool chooseWavFile() {
+    if (GetOpenFileNameA(&wavFileDialog)) return true;
+    if (CommDlgExtendedError() != FNERR_INVALIDFILENAME) return false;
+    char kept[sizeof soundPage.wavFileBuffer];
+    CopyMemory(kept, soundPage.wavFileBuffer, sizeof kept);
+    ZeroMemory(soundPage.wavFileBuffer, sizeof soundPage.wavFileBuffer);
+    if (GetOpenFileNameA(&wavFileDialog)) return true;
+    CopyMemory(soundPage.wavFileBuffer, kept, sizeof kept);
+    return false;
+}
+
+INT_PTR CALLBACK soundPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    Master& master = *theMaster;
+    switch (message) {
+    case WM_INITDIALOG: {
+        ZeroMemory(&wavFileDialog, sizeof wavFileDialog);
+        wavFileDialog.lStructSize = sizeof wavFileDialog;
+        wavFileDialog.hwndOwner = page;
+        wavFileDialog.lpstrFilter = "Wave files {*.wav}\0*.wav\0\0";
+        wavFileDialog.nMaxCustFilter = 256;
+        wavFileDialog.nFilterIndex = 0;
+        wavFileDialog.lpstrFile = soundPage.wavFileBuffer;
+        wavFileDialog.nMaxFile = sizeof soundPage.wavFileBuffer;
+        // The data folder is fixed at start, so the chooser may not move the current one.
+        wavFileDialog.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+        int checked = soundPage.open(*master.property);
+        CheckRadioButton(page, SoundFirst, SoundLast, checked);
+        SetDlgItemTextA(page, SoundPathEdit, soundPage.wavFileBuffer);
+        return TRUE;
+    }
+    case WM_COMMAND: {
+        int id = LOWORD(wParam);
+        if (id == SoundBrowseButton) {
+            if (chooseWavFile()) {
+                SetDlgItemTextA(page, SoundPathEdit, soundPage.wavFileBuffer);
+                soundPage.fileChosen(master);
+            }
+        } else if (soundPage.click(master, id)) {
+            CheckRadioButton(page, SoundFirst, SoundLast, id);
+        }
+        markChanged(page);
+        return TRUE;
+    }
+    case WM_NOTIFY:
+        if (notificationOf(lParam) == PSN_APPLY) soundPage.apply(master, checkedButton(page, SoundFirst, SoundLast));
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return staticColours(wParam);
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+void openSettingsSheet(HWND owner) {
+    HINSTANCE instance = instanceOf(owner);
+    struct PageSpec {
+        const char* name;
+        DLGPROC procedure;
+    };
+    const PageSpec specs[3] = {{"TIME", timePageProc}, {"MOVE", movePageProc}, {"SOUND", soundPageProc}};
+    HPROPSHEETPAGE pages[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        PROPSHEETPAGEA page;
+        ZeroMemory(&page, sizeof page);
+        page.dwSize = sizeof page;
+        page.dwFlags = 0;  // the tab shows the template's caption
+        page.hInstance = instance;
+        page.pszTemplate = specs[i].name;
+        page.pfnDlgProc = specs[i].procedure;
+        pages[i] = CreatePropertySheetPageA(&page);
+    }
+    PROPSHEETHEADERA sheet;
+    ZeroMemory(&sheet, sizeof sheet);
+    sheet.dwSize = sizeof sheet;
+    sheet.dwFlags = PSH_USEHICON;
+    sheet.hwndParent = owner;
+    sheet.hInstance = instance;
+    sheet.hIcon = LoadIconA(instance, "IDI_AMAIN");
+    sheet.pszCaption = "各種設定";
+    sheet.nPages = 3;
+    sheet.nStartPage = 0;
+    sheet.phpage = pages;
+    PropertySheetA(&sheet);
+}

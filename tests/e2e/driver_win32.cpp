@@ -1,7 +1,8 @@
 // rwdriver: a small console program that finds the program's windows and pokes them the
 // way Windows would, for the end-to-end tests under Wine.
 //
-// Window specs: "class=NAME", "title=TEXT" or both joined with ';' (top-level windows).
+// Window specs: "class=NAME", "title=TEXT" or both joined with ';' (top-level windows);
+// adding ";child=TEXT" picks the descendant window with that text instead (a property page).
 // Texts on the command line and in the output are UTF-8; numbers may be decimal or 0x-hex.
 //
 //   wait SPEC [ms]                 wait until the window exists; prints its handle
@@ -63,8 +64,8 @@ std::wstring className(HWND w) {
 }
 
 struct Spec {
-    std::wstring cls, title;
-    bool hasClass = false, hasTitle = false;
+    std::wstring cls, title, child;
+    bool hasClass = false, hasTitle = false, hasChild = false;
 };
 
 Spec parseSpec(const std::string& text) {
@@ -80,6 +81,9 @@ Spec parseSpec(const std::string& text) {
         } else if (part.rfind("title=", 0) == 0) {
             spec.title = wide(part.substr(6));
             spec.hasTitle = true;
+        } else if (part.rfind("child=", 0) == 0) {
+            spec.child = wide(part.substr(6));
+            spec.hasChild = true;
         }
         start = end + 1;
     }
@@ -103,10 +107,24 @@ BOOL CALLBACK matchWindow(HWND w, LPARAM parameter) {
     return FALSE;
 }
 
+BOOL CALLBACK matchChild(HWND w, LPARAM parameter) {
+    Search* search = reinterpret_cast<Search*>(parameter);
+    wchar_t title[512] = {};
+    GetWindowTextW(w, title, 512);
+    if (search->spec->child != title) return TRUE;
+    search->found = w;
+    return FALSE;
+}
+
 HWND find(const std::string& text) {
     Spec spec = parseSpec(text);
     Search search{&spec, nullptr};
     EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found && spec.hasChild) {
+        HWND top = search.found;
+        search.found = nullptr;
+        EnumChildWindows(top, matchChild, reinterpret_cast<LPARAM>(&search));
+    }
     return search.found;
 }
 
@@ -169,6 +187,18 @@ int usage() {
 
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
+    // Wine hands a console program its arguments in the ANSI code page (932 here), not in
+    // UTF-8: turn them into the UTF-8 the rest of the driver expects.
+    std::vector<std::string> utf8Args;
+    std::vector<char*> utf8Argv;
+    for (int i = 0; i < argc; ++i) {
+        int n = MultiByteToWideChar(CP_ACP, 0, argv[i], -1, nullptr, 0);
+        std::wstring w(n > 0 ? n - 1 : 0, L'\0');
+        if (n > 1) MultiByteToWideChar(CP_ACP, 0, argv[i], -1, &w[0], n);
+        utf8Args.push_back(utf8(w));
+    }
+    for (auto& a : utf8Args) utf8Argv.push_back(&a[0]);
+    argv = utf8Argv.data();
     std::string cmd = argv[1];
     auto arg = [&](int i) -> const char* {
         if (i >= argc) std::exit(usage());
