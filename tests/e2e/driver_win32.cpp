@@ -2,7 +2,8 @@
 // way Windows would, for the end-to-end tests under Wine.
 //
 // Window specs: "class=NAME", "title=TEXT" or both joined with ';' (top-level windows);
-// adding ";child=TEXT" picks the descendant window with that text instead (a property page).
+// adding ";child=TEXT" picks the descendant window with that text instead (a property page);
+// adding ";visible" skips hidden windows (the shell's balloon beside its hidden tooltip).
 // Texts on the command line and in the output are UTF-8; numbers may be decimal or 0x-hex.
 //
 //   wait SPEC [ms]                 wait until the window exists; prints its handle
@@ -19,6 +20,13 @@
 //   bm-click SPEC ID               posts BM_CLICK to control ID (radio and check boxes)
 //   checked SPEC ID                BM_GETCHECK of control ID
 //   key SPEC VK                    posts WM_KEYDOWN/WM_KEYUP of VK to the focused control
+//   follow SPEC MS                 samples rect and layered alpha every ~2 ms until the window
+//                                  has left the parked state (5 x 5 at 0,0, alpha 0) and stayed
+//                                  back in it for 0.5 s, or MS passed (exit 1); prints
+//                                  "ms x y w h alpha" at each change
+//   wait-cover SPEC X Y MARGIN MS  waits until screen point X,Y lies MARGIN px inside the window
+//   in-shape SPEC X Y [X Y ...]    per screen point 1 if inside the window's shape (rect and
+//                                  region, GetWindowRgn), else 0; all read at one moment
 //   pixel X Y                      screen pixel as RRGGBB
 //   client-pixel SPEC X Y          pixel at client coordinates of the window
 //   gdi SPEC                       GDI object count of the window's process (GetGuiResources)
@@ -65,7 +73,7 @@ std::wstring className(HWND w) {
 
 struct Spec {
     std::wstring cls, title, child;
-    bool hasClass = false, hasTitle = false, hasChild = false;
+    bool hasClass = false, hasTitle = false, hasChild = false, onlyVisible = false;
 };
 
 Spec parseSpec(const std::string& text) {
@@ -84,6 +92,8 @@ Spec parseSpec(const std::string& text) {
         } else if (part.rfind("child=", 0) == 0) {
             spec.child = wide(part.substr(6));
             spec.hasChild = true;
+        } else if (part == "visible") {
+            spec.onlyVisible = true;
         }
         start = end + 1;
     }
@@ -98,6 +108,7 @@ struct Search {
 BOOL CALLBACK matchWindow(HWND w, LPARAM parameter) {
     Search* search = reinterpret_cast<Search*>(parameter);
     if (search->spec->hasClass && className(w) != search->spec->cls) return TRUE;
+    if (search->spec->onlyVisible && !IsWindowVisible(w)) return TRUE;
     if (search->spec->hasTitle) {
         wchar_t title[512] = {};
         GetWindowTextW(w, title, 512);
@@ -308,6 +319,77 @@ int main(int argc, char** argv) {
         WPARAM vk = static_cast<WPARAM>(number(arg(3)));
         PostMessageW(target, WM_KEYDOWN, vk, 1);
         PostMessageW(target, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+        return 0;
+    }
+    if (cmd == "follow") {
+        HWND w = need(arg(2));
+        ULONGLONG timeout = static_cast<ULONGLONG>(number(arg(3)));
+        LARGE_INTEGER frequency, start, now;
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&start);
+        RECT last = {-1, -1, -1, -1};
+        int lastAlpha = -2;
+        bool left = false;
+        long long parkedSince = -1;
+        for (;;) {
+            QueryPerformanceCounter(&now);
+            long long ms = (now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart;
+            RECT r;
+            if (!GetWindowRect(w, &r)) return 1;
+            BYTE alpha = 0;
+            DWORD flags = 0;
+            int a = GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
+            bool parked = r.left == 0 && r.top == 0 && r.right == 5 && r.bottom == 5 && a == 0;
+            if (!EqualRect(&r, &last) || a != lastAlpha) {
+                std::printf("%lld %ld %ld %ld %ld %d\n", ms, r.left, r.top, r.right - r.left, r.bottom - r.top, a);
+                std::fflush(stdout);
+                last = r;
+                lastAlpha = a;
+            }
+            if (!parked) {
+                left = true;
+                parkedSince = -1;
+            } else if (parkedSince < 0) {
+                parkedSince = ms;
+            }
+            // Runs of a series follow each other within milliseconds: the end is a window
+            // that stays parked for half a second.
+            if (left && parkedSince >= 0 && ms - parkedSince >= 500) return 0;
+            if (static_cast<ULONGLONG>(ms) > timeout) return 1;
+            Sleep(2);
+        }
+    }
+    if (cmd == "wait-cover") {
+        HWND w = need(arg(2));
+        POINT p = {static_cast<LONG>(number(arg(3))), static_cast<LONG>(number(arg(4)))};
+        LONG margin = static_cast<LONG>(number(arg(5)));
+        ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(number(arg(6)));
+        for (;;) {
+            RECT r;
+            GetWindowRect(w, &r);
+            InflateRect(&r, -margin, -margin);
+            if (PtInRect(&r, p)) {
+                std::printf("%ld %ld\n", r.left + margin, r.top + margin);
+                return 0;
+            }
+            if (GetTickCount64() > until) return 1;
+            Sleep(2);
+        }
+    }
+    if (cmd == "in-shape") {
+        HWND w = need(arg(2));
+        RECT r;
+        GetWindowRect(w, &r);
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        bool hasRegion = GetWindowRgn(w, region) != ERROR;
+        for (int i = 3; i + 1 < argc || i == 3; i += 2) {
+            POINT p = {static_cast<LONG>(number(arg(i))), static_cast<LONG>(number(arg(i + 1)))};
+            int inside = PtInRect(&r, p) ? 1 : 0;
+            if (inside && hasRegion) inside = PtInRegion(region, p.x - r.left, p.y - r.top) ? 1 : 0;
+            std::printf(i == 3 ? "%d" : " %d", inside);
+        }
+        std::printf("\n");
+        DeleteObject(region);
         return 0;
     }
     if (cmd == "pixel") {
