@@ -1,7 +1,9 @@
 #include "app/data_files.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "app/platform.h"
 
@@ -79,18 +81,39 @@ bool readRange(const std::string& name, uint64_t offset, size_t size, std::vecto
 }
 
 bool readRecords(const std::string& name, size_t recordSize, const std::function<void(const uint8_t*)>& visit) {
-    if (recordSize == 0) return false;
+    const size_t perBlock = recordSize == 0 || recordSize >= 65536 ? 1 : 65536 / recordSize;
+    return readRecordBlocks(name, recordSize, perBlock, [&](const uint8_t* records, size_t count) {
+        for (size_t i = 0; i < count; ++i) visit(records + i * recordSize);
+    });
+}
+
+bool readRecordBlocks(const std::string& name, size_t recordSize, size_t perBlock,
+                      const std::function<void(const uint8_t* records, size_t count)>& visit) {
+    if (recordSize == 0 || perBlock == 0) return false;
     std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
     if (!file) return false;
-    const size_t perBlock = recordSize >= 65536 ? 1 : 65536 / recordSize;
-    std::vector<uint8_t> block(perBlock * recordSize);
-    size_t filled = 0;  // bytes of a record carried over from the previous block
+    // No bigger than the file needs: a short history costs no large buffer.
+    size_t capacity = perBlock * recordSize;
+    int64_t size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+#ifdef _WIN32
+        size = _ftelli64(file);
+#else
+        size = static_cast<int64_t>(ftello(file));
+#endif
+    }
+    std::rewind(file);
+    if (size >= 0 && static_cast<uint64_t>(size) < capacity)
+        capacity = std::max(recordSize, static_cast<size_t>(size) - static_cast<size_t>(size) % recordSize);
+    std::unique_ptr<uint8_t[]> block(new uint8_t[capacity]);
+    size_t filled = 0;  // bytes of a record carried over from the previous read
     for (;;) {
-        const size_t got = std::fread(block.data() + filled, 1, block.size() - filled, file);
+        const size_t got = std::fread(block.get() + filled, 1, capacity - filled, file);
         filled += got;
-        size_t used = 0;
-        for (; filled - used >= recordSize; used += recordSize) visit(block.data() + used);
-        std::memmove(block.data(), block.data() + used, filled - used);
+        const size_t whole = filled / recordSize;
+        if (whole > 0) visit(block.get(), whole);
+        const size_t used = whole * recordSize;
+        std::memmove(block.get(), block.get() + used, filled - used);
         filled -= used;
         if (got == 0) break;
     }

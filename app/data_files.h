@@ -28,6 +28,9 @@ bool readRange(const std::string& name, uint64_t offset, size_t size, std::vecto
 // trailing piece shorter than a record is ignored. Reads in blocks, not the whole file at
 // once. False when the file cannot be opened.
 bool readRecords(const std::string& name, size_t recordSize, const std::function<void(const uint8_t*)>& visit);
+// The same, handing over up to `perBlock` whole records at a time, laid end to end.
+bool readRecordBlocks(const std::string& name, size_t recordSize, size_t perBlock,
+                      const std::function<void(const uint8_t* records, size_t count)>& visit);
 // Size of the file in bytes, or -1 when it does not exist or cannot be opened.
 int64_t fileSize(const std::string& name);
 // Replaces the file with exactly these bytes, atomically. False (old file intact) on failure.

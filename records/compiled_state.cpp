@@ -6,51 +6,35 @@
 
 #include "app/data_files.h"
 #include "records/arithmetic.h"
+#include "records/minute_tally.h"
 
 namespace {
 
 // The sums one compilation builds. Wider than the file's bytes can ever fill, so that no
 // history, however long or damaged, wraps a sum.
-class Tally {
-public:
-    Tally() : days(MinuteCodeCount * MinutesPerDay, 0) { std::memset(pending, 0, sizeof pending); }
-
+struct Tally {
     uint64_t minutes[MinuteCodeCount] = {};  // codes 1..4 used
     uint64_t runs[MinuteCodeCount] = {};
     int64_t records = 0;
-    std::vector<uint32_t> days;  // [code * 1440 + minute]
+    MinuteTally days;
 
-    // Adds one record given as its file image.
-    void add(const uint8_t* image) {
-        ++records;
-        for (int k = MinuteWorking; k <= MinuteRestOver; ++k) {
-            minutes[k] += static_cast<uint64_t>(image[OffMeanRun + k]) * image[OffRunCount + k];
-            runs[k] += image[OffRunCount + k];
+    // Adds record images laid end to end.
+    void add(const uint8_t* images, size_t count) {
+        for (size_t r = 0; r < count; ++r) {
+            const uint8_t* image = images + r * DayRecordSize;
+            for (int k = MinuteWorking; k <= MinuteRestOver; ++k) {
+                minutes[k] += static_cast<uint64_t>(image[OffMeanRun + k]) * image[OffRunCount + k];
+                runs[k] += image[OffRunCount + k];
+            }
         }
-        // The minute counts go into byte counters first, 255 records at a time: the
-        // comparisons vectorise, and a damaged byte (outside 0..5) matches no code.
-        const uint8_t* m = image + OffMinutes;
-        for (int c = 0; c < MinuteCodeCount; ++c) {
-            uint8_t* row = pending[c];
-            const uint8_t code = static_cast<uint8_t>(c);
-            for (size_t i = 0; i < MinutesPerDay; ++i) row[i] = static_cast<uint8_t>(row[i] + (m[i] == code));
-        }
-        if (++pendingCount == 255) flush();
+        records += static_cast<int64_t>(count);
+        days.add(images, count);
     }
-
-    void flush() {
-        for (int c = 0; c < MinuteCodeCount; ++c) {
-            uint32_t* row = days.data() + static_cast<size_t>(c) * MinutesPerDay;
-            for (size_t i = 0; i < MinutesPerDay; ++i) row[i] += pending[c][i];
-        }
-        std::memset(pending, 0, sizeof pending);
-        pendingCount = 0;
-    }
-
-private:
-    uint8_t pending[MinuteCodeCount][MinutesPerDay];
-    int pendingCount = 0;
 };
+
+// Records read from state.dat at a time: enough to sweep with the counters in registers,
+// few enough to stay in the cache.
+constexpr size_t RecordsPerBlock = 255;
 
 int32_t toInt32(int64_t value) {
     if (value > INT32_MAX) return INT32_MAX;
@@ -87,29 +71,33 @@ bool CompiledState::compile(const DayRecord* pendingArchive) {
     Tally tally;
     bool haveFirst = false;
     uint32_t first = 0;
-    const bool read = datafiles::readRecords(StateFileName, DayRecordSize, [&](const uint8_t* image) {
-        if (!haveFirst) {
-            first = decodeDayRecord(image).startTime;
-            haveFirst = true;
-        }
-        tally.add(image);
-    });
+    const bool read = datafiles::readRecordBlocks(StateFileName, DayRecordSize, RecordsPerBlock,
+                                                  [&](const uint8_t* images, size_t count) {
+                                                      if (!haveFirst) {
+                                                          first = decodeDayRecord(images).startTime;
+                                                          haveFirst = true;
+                                                      }
+                                                      tally.add(images, count);
+                                                  });
     // Without state.dat there is no history to evaluate, unless a finished day is about to
     // start it.
     if (!read && !pendingArchive) return false;
+    // The finished day not yet in state.dat (if any) and today's record, as images end to end.
+    uint8_t last[2 * DayRecordSize];
+    size_t lastCount = 0;
     if (pendingArchive) {
         if (!haveFirst) {
             first = pendingArchive->startTime;
             haveFirst = true;
         }
-        tally.add(encodeDayRecord(*pendingArchive).data());
+        encodeDayRecord(*pendingArchive, last + DayRecordSize * lastCount++);
     }
     // A state.dat without one whole record has no first day: the span starts today.
     if (!haveFirst) first = today.startTime;
 
     summarize(today);
-    tally.add(encodeDayRecord(today).data());
-    tally.flush();
+    encodeDayRecord(today, last + DayRecordSize * lastCount++);
+    tally.add(last, lastCount);
 
     const uint64_t W = tally.minutes[MinuteWorking], WO = tally.minutes[MinuteWorkOver];
     const uint64_t R = tally.minutes[MinuteResting], RO = tally.minutes[MinuteRestOver];
@@ -139,9 +127,20 @@ bool CompiledState::compile(const DayRecord* pendingArchive) {
     const uint8_t setLowByte = static_cast<uint8_t>(static_cast<uint64_t>(static_cast<int64_t>(std::trunc(setSum))) & 0xFFu);
     setAverage = setLowByte;
 
-    for (size_t m = 0; m < MinutesPerDay; ++m)
+    // Days[c][m] * 50 / recordCount, truncated. A count never exceeds recordCount, so for a
+    // history shorter than the 8640 cells the shares of every possible count are worked out
+    // once and looked up.
+    const auto share = [&](uint32_t days) { return clampByte(static_cast<int64_t>(days) * 50 / recordCount); };
+    constexpr size_t Cells = MinutesPerDay * MinuteCodeCount;
+    if (static_cast<size_t>(recordCount) < Cells) {
+        uint8_t byCount[Cells];
+        for (int32_t d = 0; d <= recordCount; ++d) byCount[d] = share(static_cast<uint32_t>(d));
         for (int c = 0; c < MinuteCodeCount; ++c)
-            minuteShare[m][c] = clampByte(static_cast<int64_t>(tally.days[static_cast<size_t>(c) * MinutesPerDay + m]) * 50 / recordCount);
+            for (size_t m = 0; m < MinutesPerDay; ++m) minuteShare[m][c] = byCount[tally.days.days(c, m)];
+    } else {
+        for (int c = 0; c < MinuteCodeCount; ++c)
+            for (size_t m = 0; m < MinutesPerDay; ++m) minuteShare[m][c] = share(tally.days.days(c, m));
+    }
 
     EvaluateState& e = *evaluation;
     e.overrunPerHour = static_cast<float>(divOrZeroF(static_cast<float>(static_cast<double>(WO + RO) * 60.0), static_cast<float>(W + R)));

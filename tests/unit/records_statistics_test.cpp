@@ -6,6 +6,7 @@
 
 #include "records/arithmetic.h"
 #include "records/compiled_state.h"
+#include "records/minute_tally.h"
 #include "tests/support/test_env.h"
 #include "tests/unit/records_test_util.h"
 
@@ -220,6 +221,44 @@ TEST_F(Compile, DamagedMinuteBytesAreCountedNowhere) {
         for (int c = 0; c < 6; ++c) sum += compiled.minuteShare[m][c];
         EXPECT_EQ(sum, 25) << m;  // only today's record has a code there
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Every way of sweeping the minute bytes counts the same as a plain loop, over groups larger
+// than a byte counter holds and with damaged bytes of every value.
+TEST(MinuteTallyPaths, AgreeWithAPlainCount) {
+    const size_t n = 600;
+    std::vector<uint8_t> images(n * DayRecordSize);
+    uint32_t seed = 7;
+    for (size_t r = 0; r < n; ++r)
+        for (size_t m = 0; m < MinutesPerDay; ++m) {
+            seed = seed * 1664525u + 1013904223u;
+            const uint32_t pick = (seed >> 16) % 100;
+            // mostly codes 0..5; every twentieth byte anything at all; a long run of 3s
+            images[r * DayRecordSize + m] = static_cast<uint8_t>(r < 300 && m < 100 ? 3 : pick < 95 ? pick % 6 : seed >> 24);
+        }
+    std::vector<uint32_t> expected(MinuteCodeCount * MinutesPerDay, 0);
+    for (size_t r = 0; r < n; ++r)
+        for (size_t m = 0; m < MinutesPerDay; ++m) {
+            const uint8_t v = images[r * DayRecordSize + m];
+            if (v < MinuteCodeCount) ++expected[v * MinutesPerDay + m];
+        }
+    int tried = 0;
+    for (TallyPath path : {TallyPath::Plain, TallyPath::Sse2, TallyPath::Avx2}) {
+        if (!MinuteTally::usePath(path)) continue;
+        ++tried;
+        MinuteTally tally;
+        tally.add(images.data(), 1);
+        tally.add(images.data() + DayRecordSize, n - 1);
+        for (int c = 0; c < MinuteCodeCount; ++c)
+            for (size_t m = 0; m < MinutesPerDay; ++m)
+                ASSERT_EQ(tally.days(c, m), expected[c * MinutesPerDay + m]) << "path " << static_cast<int>(path);
+    }
+    MinuteTally::useBestPath();
+    EXPECT_GE(tried, 1);
 }
 
 }  // namespace
