@@ -1,5 +1,6 @@
 // Program entry and the hidden main window.
 #include <windows.h>
+#include <ole2.h>
 
 #include "app/data_files.h"
 #include "app/icon.h"
@@ -94,6 +95,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     datafiles::setDirectory(platform::currentDirectory());
+    // OLE, once for the UI thread: the version dialog decodes its picture with OleLoadPicture.
+    const bool oleReady = SUCCEEDED(OleInitialize(nullptr));
 
     int result;
     {
@@ -107,5 +110,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         theMaster = nullptr;
         // Master is torn down here: today's record, then param.dat.
     }
+    if (oleReady) OleUninitialize();
     return result;
 }

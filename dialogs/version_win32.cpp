@@ -1,4 +1,115 @@
-// Placeholder until this dialog lands.
+// The version dialog: the picture stored in the program's resources, above an OK button.
+#include <windows.h>
+#include <ole2.h>
+#include <olectl.h>
+
+#include <cstring>
+
 #include "dialogs/dialogs_win32.h"
 
-void openVersionDialog(HWND) {}
+namespace {
+
+constexpr int PictureX = 20;
+constexpr int PictureY = 10;
+constexpr int PictureWidth = 172;
+constexpr int PictureHeight = 81;
+
+// The decoded picture while the dialog is open. One variable is enough: the main window
+// never opens a second version dialog while one is open.
+HBITMAP picture = nullptr;
+
+// Decodes a JPEG (or any picture OLE reads) from the program's resources into a bitmap of
+// its own size. Returns null when anything on the way fails; whatever was obtained is
+// released, and the memory block is freed exactly once (by the stream, or here when no
+// stream took it over).
+HBITMAP loadResourcePicture(const char* name, const char* type) {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, name, type);
+    if (!found) return nullptr;
+    const DWORD size = SizeofResource(module, found);
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes || size == 0) return nullptr;
+
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    if (!block) return nullptr;
+    void* target = GlobalLock(block);
+    if (!target) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    std::memcpy(target, bytes, size);
+    GlobalUnlock(block);
+
+    IStream* stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream)) || !stream) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    IPicture* decoded = nullptr;
+    HBITMAP copy = nullptr;
+    if (SUCCEEDED(OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+                                 reinterpret_cast<void**>(&decoded))) &&
+        decoded) {
+        OLE_HANDLE handle = 0;
+        // The picture object owns its bitmap; the dialog keeps a copy of its own.
+        if (SUCCEEDED(decoded->get_Handle(&handle)) && handle)
+            copy = static_cast<HBITMAP>(
+                CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0));
+    }
+    if (decoded) decoded->Release();
+    stream->Release();  // frees the block
+    return copy;
+}
+
+void releasePicture() {
+    if (picture) DeleteObject(picture);
+    picture = nullptr;
+}
+
+INT_PTR CALLBACK versionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        releasePicture();
+        picture = loadResourcePicture("IMG", "VER");
+        return TRUE;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(dialog, &ps);
+        // Without a picture the place stays the dialog's plain background.
+        if (picture) {
+            HDC memory = CreateCompatibleDC(dc);
+            HGDIOBJ previous = SelectObject(memory, picture);
+            BitBlt(dc, PictureX, PictureY, PictureWidth, PictureHeight, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, previous);
+            DeleteDC(memory);
+        }
+        EndPaint(dialog, &ps);
+        return FALSE;
+    }
+    case WM_COMMAND:
+        // Only OK ends the dialog; Escape (IDCANCEL) leaves it open.
+        if (LOWORD(wParam) == IDOK) {
+            releasePicture();
+            EndDialog(dialog, 0);
+        }
+        return TRUE;
+    case WM_CLOSE:
+        releasePicture();
+        EndDialog(dialog, 0);
+        return TRUE;
+    case WM_DESTROY:
+        // Destroyed with its owner at exit, without OK or close: still release the bitmap.
+        releasePicture();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+void openVersionDialog(HWND owner) {
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
+    DialogBoxParamA(instance, "DLG_VERSION", owner, versionProc, 0);
+}

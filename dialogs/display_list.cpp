@@ -1,0 +1,99 @@
+#include "dialogs/display_list.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <utility>
+
+namespace draw {
+
+DrawOp text(int x, int y, int fontHeight, Colour colour, std::string s) {
+    DrawOp op;
+    op.kind = Kind::Text;
+    op.points = {{x, y}};
+    op.text = std::move(s);
+    op.fontHeight = fontHeight;
+    op.colour = colour;
+    return op;
+}
+
+DrawOp line(int x0, int y0, int x1, int y1, Pen pen) {
+    DrawOp op;
+    op.kind = Kind::Line;
+    op.points = {{x0, y0}, {x1, y1}};
+    op.hasPen = true;
+    op.pen = pen;
+    return op;
+}
+
+DrawOp polyline(std::vector<Point> points, Pen pen) {
+    DrawOp op;
+    op.kind = Kind::Polyline;
+    op.points = std::move(points);
+    op.hasPen = true;
+    op.pen = pen;
+    return op;
+}
+
+DrawOp solidRectangle(int left, int top, int right, int bottom, Colour colour) {
+    DrawOp op;
+    op.kind = Kind::Rectangle;
+    op.points = {{left, top}, {right, bottom}};
+    op.hasPen = true;
+    op.pen = Pen{0, colour};
+    op.hasBrush = true;
+    op.brush = colour;
+    return op;
+}
+
+namespace {
+
+void include(Bounds& b, int left, int top, int right, int bottom) {
+    if (b.empty) {
+        b = Bounds{left, top, right, bottom, false};
+        return;
+    }
+    b.left = std::min(b.left, left);
+    b.top = std::min(b.top, top);
+    b.right = std::max(b.right, right);
+    b.bottom = std::max(b.bottom, bottom);
+}
+
+}  // namespace
+
+Bounds boundsOf(const DisplayList& list) {
+    Bounds b;
+    for (const DrawOp& op : list) {
+        if (op.points.empty()) continue;
+        switch (op.kind) {
+        case Kind::Text: {
+            const Point p = op.points[0];
+            const int width = static_cast<int>(op.text.size()) * op.fontHeight / 2;
+            include(b, p.x, p.y, p.x + width - 1, p.y + op.fontHeight - 1);
+            break;
+        }
+        case Kind::Rectangle:
+            include(b, op.points[0].x, op.points[0].y, op.points[1].x - 1, op.points[1].y - 1);
+            break;
+        case Kind::Line:
+        case Kind::Polyline: {
+            // Half a wide pen's width spills to each side of the path.
+            const int spill = op.pen.width > 1 ? op.pen.width / 2 : 0;
+            for (const Point& p : op.points) include(b, p.x - spill, p.y - spill, p.x + spill, p.y + spill);
+            break;
+        }
+        }
+    }
+    return b;
+}
+
+std::string format(const char* fmt, ...) {
+    char buffer[256];
+    va_list args;
+    va_start(args, fmt);
+    std::vsnprintf(buffer, sizeof buffer, fmt, args);
+    va_end(args);
+    return buffer;
+}
+
+}  // namespace draw
