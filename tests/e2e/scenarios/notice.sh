@@ -115,4 +115,12 @@ assert alphas[-1] == 0 and len(alphas) >= 45, (alphas[-1], len(alphas))
 print(f"fade: {len(alphas)} opacities seen, peak {max(alphas)}, {lines[-1][0] - shown[0][0]} ms (nominal 2600)")
 PY
 eq "parked after the fade" "$(drv rect class=ALPHA)" "0 0 5 5"
+
+# Leaving while a run is going: nothing waits for the worker, the program ends normally
+# and still writes its settings.
+rm -f "$DATA/param.dat"
+for i in 1 2 3 4 5; do drv post class=MAIN 0x113 1 0 >/dev/null; done
+drv wait-cover class=ALPHA 512 384 10 5000 >/dev/null
 e2e_app_exit
+eq "exit code when leaving mid-run" "${E2E_APP_STATUS:-}" 0
+eq "param.dat written when leaving mid-run" "$(stat -c %s "$DATA/param.dat" 2>/dev/null)" 284
