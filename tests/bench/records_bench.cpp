@@ -41,8 +41,13 @@ DayRecord generatedDay(uint32_t start, uint32_t& seed) {
     return day;
 }
 
-std::string folderFor(int years) {
+std::map<int, std::string>& madeFolders() {
     static std::map<int, std::string> made;
+    return made;
+}
+
+std::string folderFor(int years) {
+    std::map<int, std::string>& made = madeFolders();
     auto found = made.find(years);
     if (found != made.end()) return found->second;
     char pattern[] = "/tmp/restwarden-bench-XXXXXX";
@@ -104,6 +109,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    for (int years : {1, 10, 30}) std::filesystem::remove_all(folderFor(years));
+    for (const auto& [years, folder] : madeFolders()) std::filesystem::remove_all(folder);
     return 0;
 }
