@@ -43,6 +43,5 @@ INT_PTR CALLBACK longRestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 }  // namespace
 
 void openLongRestDialog(HWND owner) {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
-    DialogBoxParamA(instance, "DLG_LONGREST", owner, longRestProc, 0);
+    runModalDialog(owner, "DLG_LONGREST", longRestProc);
 }

@@ -110,6 +110,5 @@ INT_PTR CALLBACK versionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 void openVersionDialog(HWND owner) {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
-    DialogBoxParamA(instance, "DLG_VERSION", owner, versionProc, 0);
+    runModalDialog(owner, "DLG_VERSION", versionProc);
 }

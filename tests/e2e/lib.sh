@@ -20,6 +20,7 @@ WINESERVER=${WINESERVER:-/usr/lib/wine/wineserver}
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 E2E_FAILED=0
 E2E_PIDS=()
+E2E_CRASH_LOGS=()
 
 log() { printf '[%s] %s\n' "${E2E_NAME:-e2e}" "$*" >&2; }
 
@@ -66,6 +67,9 @@ e2e_begin() {
     E2E_DIR=$(mktemp -d "$RW_BUILD/e2e-run-$E2E_NAME-XXXX")
     DATA="$E2E_DIR/data"
     SHOTS="$RW_BUILD/screenshots/$E2E_NAME"
+    E2E_APP_LOG="$SHOTS/program-output.log"
+    : >"$E2E_APP_LOG"
+    E2E_CRASH_LOGS=("$E2E_APP_LOG")
     mkdir -p "$DATA" "$SHOTS"
     cp -a "$RW_BUILD/wine-template" "$E2E_DIR/prefix"
 
@@ -91,6 +95,14 @@ e2e_end() {
     fi
     [ -n "${E2E_XVFB:-}" ] && kill "$E2E_XVFB" 2>/dev/null && wait "$E2E_XVFB" 2>/dev/null
     [ -n "${E2E_DIR:-}" ] && rm -rf "$E2E_DIR/prefix"
+    local crash_log
+    for crash_log in "${E2E_CRASH_LOGS[@]}"; do
+        if [ -s "$crash_log" ] && grep -qE 'Unhandled|page fault' "$crash_log"; then
+            log "FAIL: the program crashed:"
+            grep -E 'Unhandled|page fault' "$crash_log" | head -n 5 >&2
+            status=1
+        fi
+    done
     if [ "$status" = 0 ] && [ "$E2E_FAILED" != 0 ]; then status=1; fi
     if [ "$status" = 0 ]; then log "PASSED"; else log "FAILED"; fi
     exit "$status"
@@ -99,7 +111,8 @@ e2e_end() {
 drv() { "$WINE64" "$DRIVER" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 
 e2e_app_start() {
-    (cd "$DATA" && exec "$WINE64" "$EXE" >/dev/null 2>&1) &
+    # The program's own output is kept: a crash (Wine's "Unhandled ...") fails the scenario.
+    (cd "$DATA" && exec "$WINE64" "$EXE" >>"$E2E_APP_LOG" 2>&1) &
     E2E_APP=$!
     drv wait "class=MAIN" 30000 >/dev/null || { log "the program's window did not appear"; return 1; }
     drv wait "class=ALPHA" 10000 >/dev/null

@@ -74,6 +74,7 @@ right_edge_blank() {
 # object carries the process's running object count, the one count Wine keeps
 # (GetGuiResources is a stub there and answers 0).
 GDI_LOG="$E2E_DIR/gdi-trace.log"
+E2E_CRASH_LOGS+=("$GDI_LOG")
 (cd "$DATA" && WINEDEBUG=trace+gdi exec "$WINE64" "$EXE" >/dev/null 2>"$GDI_LOG") &
 E2E_APP=$!
 drv wait "class=MAIN" 30000 >/dev/null || { log "the program's window did not appear"; exit 1; }
