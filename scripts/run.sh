@@ -20,7 +20,7 @@ mkdir -p "$data"
 xvfb=""
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     : >"$root/build/.display"
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$root/build/.display" >/dev/null 2>&1 &
+    setsid Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$root/build/.display" >/dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 1 100); do [ -s "$root/build/.display" ] && break; sleep 0.1; done
     export DISPLAY=":$(tr -dc 0-9 <"$root/build/.display")"
@@ -31,7 +31,7 @@ stop() {
     trap - INT TERM EXIT
     if [ -n "${app:-}" ] && kill -0 "$app" 2>/dev/null; then
         # A normal exit, so the settings and today's record are saved.
-        "$wine64" "$build/rwdriver.exe" post class=MAIN 0x111 40021 0 >/dev/null 2>&1 || true
+        wine "$build/rwdriver.exe" post class=MAIN 0x111 40021 0 >/dev/null 2>&1 || echo "could not reach the program"
         for _ in $(seq 1 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     fi
     "$wineserver" -k 2>/dev/null || true
@@ -41,17 +41,23 @@ stop() {
 }
 trap stop INT TERM EXIT
 
+# Ctrl-C reaches every process of the terminal's group at once; Wine and the display are
+# started in sessions of their own so that only this script sees it and can end the
+# program normally (which saves its files) before stopping Wine.
+wine() { setsid -w "$wine64" "$@"; }
+setsid "$wineserver" -p >/dev/null 2>&1 &
+
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Preparing the Wine prefix (once)..."
-    "$wine64" wineboot -i >/dev/null 2>&1 || true
+    wine wineboot -i >/dev/null 2>&1 || true
 fi
 # Wine's own desktop window with a taskbar, so the tray icon has a place to stand.
-"$wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
-"$wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
 
-(cd "$data" && exec "$wine64" "$build/RestWarden.exe") &
+(cd "$data" && exec setsid "$wine64" "$build/RestWarden.exe") &
 app=$!
-"$wine64" "$build/rwdriver.exe" wait class=MAIN 60000 >/dev/null 2>&1 || true
+wine "$build/rwdriver.exe" wait class=MAIN 60000 >/dev/null 2>&1 || true
 echo "RestWarden is running: the clock face is in the tray at the bottom right of Wine's desktop."
 if [ -n "$xvfb" ]; then
     sleep 1
