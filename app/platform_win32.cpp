@@ -185,16 +185,29 @@ intptr_t sendMessage(WindowHandle window, unsigned message, uintptr_t wParam, in
 }
 
 namespace {
+// The routine travels to the new thread inside a small record rather than as a function
+// pointer squeezed into LPVOID, so no cast can hide a mismatch.
+struct ThreadStart {
+    void (*routine)();
+};
+
 DWORD WINAPI threadTrampoline(LPVOID parameter) {
-    reinterpret_cast<void (*)()>(parameter)();
+    ThreadStart* start = static_cast<ThreadStart*>(parameter);
+    void (*routine)() = start->routine;
+    delete start;
+    routine();
     return 0;
 }
 }  // namespace
 
 bool startThread(void (*routine)(), uint32_t* threadId) {
     DWORD id = 0;
-    HANDLE thread = CreateThread(nullptr, 0, threadTrampoline, reinterpret_cast<LPVOID>(routine), 0, &id);
-    if (!thread) return false;
+    ThreadStart* start = new ThreadStart{routine};
+    HANDLE thread = CreateThread(nullptr, 0, threadTrampoline, start, 0, &id);
+    if (!thread) {
+        delete start;
+        return false;
+    }
     CloseHandle(thread);  // nobody waits for it
     if (threadId) *threadId = id;
     return true;

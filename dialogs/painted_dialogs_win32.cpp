@@ -20,6 +20,9 @@ draw::DisplayList paintWorkStatus(const Master& master) { return workstatus::pai
 // The statistics the main window compiled just before it opened the dialog.
 draw::DisplayList paintEvaluation(const Master& master) { return report::paint(*master.log->compiled); }
 
+const Painter workStatusPainter = paintWorkStatus;
+const Painter evaluationPainter = paintEvaluation;
+
 INT_PTR CALLBACK paintedDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
@@ -28,8 +31,10 @@ INT_PTR CALLBACK paintedDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(dialog, &ps);
-        Painter painter = reinterpret_cast<Painter>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (painter && theMaster && theMaster->log) canvas::drawList(dc, painter(*theMaster));
+        // The painter arrives as the address of a Painter variable: a data pointer, so no
+        // cast between function and data pointers is needed.
+        const Painter* painter = reinterpret_cast<const Painter*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        if (painter && theMaster && theMaster->log) canvas::drawList(dc, (*painter)(*theMaster));
         EndPaint(dialog, &ps);
         return FALSE;
     }
@@ -53,9 +58,9 @@ void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPA
 }
 
 void openWorkStatusDialog(HWND owner) {
-    runModalDialog(owner, "DLG_PROGRESS", paintedDialogProc, reinterpret_cast<LPARAM>(&paintWorkStatus));
+    runModalDialog(owner, "DLG_PROGRESS", paintedDialogProc, reinterpret_cast<LPARAM>(&workStatusPainter));
 }
 
 void openEvaluationDialog(HWND owner) {
-    runModalDialog(owner, "DLG_TUSAN", paintedDialogProc, reinterpret_cast<LPARAM>(&paintEvaluation));
+    runModalDialog(owner, "DLG_TUSAN", paintedDialogProc, reinterpret_cast<LPARAM>(&evaluationPainter));
 }
