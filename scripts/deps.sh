@@ -7,7 +7,7 @@ need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 want() { for p in "$@"; do have "$p" || need+=("$p"); done; }
 
-want cmake make g++ libgtest-dev libbenchmark-dev clang \
+want cmake make g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev \
      g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
      wine64 xvfb x11-utils xdotool imagemagick fonts-ipafont-gothic fonts-ipafont-mincho \
      locales python3 python3-pil file
