@@ -1,5 +1,6 @@
 #include "tests/support/fake_platform.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <unistd.h>
@@ -14,6 +15,13 @@ std::string hex(const void* p) {
     char b[32];
     std::snprintf(b, sizeof b, "%p", p);
     return b;
+}
+// The next of the queued results (consumed); true once the queue is empty.
+bool next(std::vector<bool>& results) {
+    if (results.empty()) return true;
+    const bool ok = results.front();
+    results.erase(results.begin());
+    return ok;
 }
 }  // namespace
 
@@ -33,16 +41,22 @@ void FakePlatform::record(const std::string& line) {
 }
 
 bool FakePlatform::saw(const std::string& line) const {
-    for (const auto& c : calls)
-        if (c == line) return true;
-    return false;
+    return std::find(calls.begin(), calls.end(), line) != calls.end();
 }
 
-int FakePlatform::count(const std::string& prefix) const {
-    int n = 0;
+int FakePlatform::count(const std::string& prefix) const { return static_cast<int>(starting(prefix).size()); }
+
+std::vector<std::string> FakePlatform::starting(const std::string& prefix) const {
+    std::vector<std::string> out;
     for (const auto& c : calls)
-        if (c.compare(0, prefix.size(), prefix) == 0) ++n;
-    return n;
+        if (c.compare(0, prefix.size(), prefix) == 0) out.push_back(c);
+    return out;
+}
+
+size_t FakePlatform::first(const std::string& prefix) const {
+    size_t i = 0;
+    while (i < calls.size() && calls[i].compare(0, prefix.size(), prefix) != 0) ++i;
+    return i;
 }
 
 void FakePlatform::runThreads() {
@@ -82,19 +96,8 @@ bool notifyIcon(TrayOp op, const TrayData& data) {
     FakePlatform& f = fake();
     const char* name = op == TrayOp::Add ? "Add" : op == TrayOp::Modify ? "Modify" : "Delete";
     f.record(std::string("notifyIcon ") + name + " " + data.tip);
-    bool ok = true;
-    if (op == TrayOp::Add && !f.trayAddResults.empty()) {
-        ok = f.trayAddResults.front();
-        f.trayAddResults.erase(f.trayAddResults.begin());
-    }
-    if (op == TrayOp::Modify && !f.trayModifyResults.empty()) {
-        ok = f.trayModifyResults.front();
-        f.trayModifyResults.erase(f.trayModifyResults.begin());
-    }
-    if (ok) {
-        f.tray = data;
-        f.trayPresent = op != TrayOp::Delete;
-    }
+    const bool ok = op == TrayOp::Add ? next(f.trayAddResults) : op == TrayOp::Modify ? next(f.trayModifyResults) : true;
+    if (ok) f.tray = data;
     return ok;
 }
 

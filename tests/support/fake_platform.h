@@ -29,7 +29,6 @@ struct FakePlatform {
     // What the fake saw.
     std::vector<std::string> calls;
     platform::TrayData tray;         // the last record handed to notifyIcon
-    bool trayPresent = false;
     std::string balloonTitle, balloonText;
     int balloons = 0;
     std::map<unsigned, uint32_t> menuStates;  // id -> state, for the one loaded menu
@@ -47,6 +46,9 @@ struct FakePlatform {
     void record(const std::string& line);
     bool saw(const std::string& line) const;
     int count(const std::string& prefix) const;
+    // The calls that start with `prefix`, in order; the index of the first (calls.size() if none).
+    std::vector<std::string> starting(const std::string& prefix) const;
+    size_t first(const std::string& prefix) const;
 };
 
 // The one fake; reset() before each test.

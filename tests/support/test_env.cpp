@@ -2,11 +2,36 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "app/data_files.h"
+
+ScopedTimeZone::ScopedTimeZone(const char* zone) {
+    if (const char* value = std::getenv("TZ")) old = value;
+    setenv("TZ", zone, 1);
+    tzset();
+}
+
+ScopedTimeZone::~ScopedTimeZone() {
+    if (old) setenv("TZ", old->c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
+}
+
+int64_t localTime(int year, int month, int day, int hour, int minute, int second) {
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = -1;
+    return static_cast<int64_t>(std::mktime(&fields));
+}
 
 void DataFolderTest::SetUp() {
     resetFake();

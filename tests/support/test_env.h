@@ -5,11 +5,35 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/master.h"
 #include "tests/support/fake_platform.h"
+#include "timer/property.h"
+
+// Several integer fields as one list, compared and printed at once:
+// EXPECT_EQ(ints(p.workMinutes, p.restMinutes), ints(25, 10)).
+template <class... T>
+std::vector<int64_t> ints(const T&... values) {
+    return {static_cast<int64_t>(values)...};
+}
+
+// Sets TZ for the life of the object and puts the old value back afterwards.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* zone);
+    ~ScopedTimeZone();
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+private:
+    std::optional<std::string> old;
+};
+
+// Seconds since 1970 of a local wall-clock time in the current TZ.
+int64_t localTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 
 // Makes and enters an empty temporary data folder; removes it afterwards.
 class DataFolderTest : public ::testing::Test {
@@ -30,6 +54,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
     void start();  // builds Master and runs its window creation (if not done by SetUp)
+    Property& p() { return *master->property; }
     void ticks(int n) {
         for (int i = 0; i < n; ++i) master->tick();
     }

@@ -16,18 +16,10 @@ TEST(DayRecordImage, FieldsSitAtTheirOffsetsLittleEndian) {
         record.runCount[c] = static_cast<uint8_t>(200 + c);
     }
     const DayRecordImage image = encodeDayRecord(record);
-    ASSERT_EQ(image.size(), 1456u);
-    EXPECT_EQ(image[0], 1);
-    EXPECT_EQ(image[1439], 5);
-    EXPECT_EQ(image[700], 0xFD);
-    EXPECT_EQ(image[1440], 10);
-    EXPECT_EQ(image[1445], 15);
-    EXPECT_EQ(image[1446], 200);
-    EXPECT_EQ(image[1451], 205);
-    EXPECT_EQ(image[1452], 0xEF);
-    EXPECT_EQ(image[1453], 0xCD);
-    EXPECT_EQ(image[1454], 0xAB);
-    EXPECT_EQ(image[1455], 0x89);
+    const std::pair<size_t, uint8_t> bytes[] = {{0, 1},       {1439, 5},     {700, 0xFD},   {1440, 10},
+                                                {1445, 15},   {1446, 200},   {1451, 205},   {1452, 0xEF},
+                                                {1453, 0xCD}, {1454, 0xAB}, {1455, 0x89}};
+    for (auto [offset, value] : bytes) EXPECT_EQ(image[offset], value) << offset;
 
     const DayRecord back = decodeDayRecord(image.data());
     EXPECT_EQ(encodeDayRecord(back), image);
@@ -35,49 +27,32 @@ TEST(DayRecordImage, FieldsSitAtTheirOffsetsLittleEndian) {
     EXPECT_EQ(back.minutes[700], -3);
 }
 
-TEST(DayRecordImage, PhasesMapToCodes) {
-    EXPECT_EQ(minuteCodeForPhase(0), MinuteStopped);
-    EXPECT_EQ(minuteCodeForPhase(1), MinuteWorking);
-    EXPECT_EQ(minuteCodeForPhase(2), MinuteWorkOver);
-    EXPECT_EQ(minuteCodeForPhase(3), MinuteResting);
-    EXPECT_EQ(minuteCodeForPhase(4), MinuteRestOver);
-    EXPECT_EQ(minuteCodeForPhase(5), -1);
-    EXPECT_EQ(minuteCodeForPhase(-1), -1);
+// Mean run length and run count of each code 0..5.
+void expectSummary(const DayRecord& r, std::vector<int> mean, std::vector<int> runs) {
+    EXPECT_EQ(std::vector<int>(r.meanRun, r.meanRun + MinuteCodeCount), mean);
+    EXPECT_EQ(std::vector<int>(r.runCount, r.runCount + MinuteCodeCount), runs);
 }
 
-TEST(Summarize, WorkedDay) {
+TEST(Summarize, WorkedDayAndAnEmptyOne) {
     DayRecord record = emptyDayRecord(0);
     paint(record, at(8, 0), at(8, 59), MinuteWorking);
     paint(record, at(9, 0), at(9, 9), MinuteResting);
     paint(record, at(9, 10), at(9, 59), MinuteWorking);
     record.meanRun[5] = 99;  // whatever was there before is replaced
     summarize(record);
-    const uint8_t mean[6] = {255, 55, 0, 10, 0, 0};
-    const uint8_t runs[6] = {2, 2, 0, 1, 0, 0};
-    for (int c = 0; c < 6; ++c) {
-        EXPECT_EQ(record.meanRun[c], mean[c]) << "code " << c;
-        EXPECT_EQ(record.runCount[c], runs[c]) << "code " << c;
-    }
+    expectSummary(record, {255, 55, 0, 10, 0, 0}, {2, 2, 0, 1, 0, 0});
+    DayRecord empty = emptyDayRecord(0);
+    summarize(empty);
+    expectSummary(empty, {255, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0});
 }
 
 TEST(Summarize, RunCountKeepsItsLowByteAndLongMeansClamp) {
     DayRecord record = emptyDayRecord(0);
-    // 300 runs of Working, each one minute, between single Resting minutes: 600 minutes.
+    // 300 one-minute runs of Working between single Resting minutes, then 840 Stopped.
     for (int i = 0; i < 600; ++i) record.minutes[i] = (i % 2 == 0) ? MinuteWorking : MinuteResting;
-    // then one Stopped run of 840 minutes
     paint(record, 600, 1439, MinuteStopped);
     summarize(record);
-    EXPECT_EQ(record.runCount[MinuteWorking], 300 % 256);
-    EXPECT_EQ(record.meanRun[MinuteWorking], 1);
-    EXPECT_EQ(record.runCount[MinuteResting], 300 % 256);
-    EXPECT_EQ(record.runCount[MinuteStopped], 1);
-    EXPECT_EQ(record.meanRun[MinuteStopped], 255);  // 840 minutes
-    EXPECT_EQ(record.runCount[MinuteNone], 0);
-
-    DayRecord whole = emptyDayRecord(0);
-    summarize(whole);
-    EXPECT_EQ(whole.runCount[MinuteNone], 1);
-    EXPECT_EQ(whole.meanRun[MinuteNone], 255);
+    expectSummary(record, {0, 1, 0, 1, 0, 255}, {0, 300 % 256, 0, 300 % 256, 0, 1});
 }
 
 TEST(Summarize, DamagedBytesEndARunAndBelongToNone) {
@@ -87,17 +62,10 @@ TEST(Summarize, DamagedBytesEndARunAndBelongToNone) {
     for (int i = 0; i < 5; ++i) record.minutes[100 + i] = pattern[i];
     record.minutes[1439] = -1;
     summarize(record);
-    EXPECT_EQ(record.runCount[MinuteWorking], 2);
-    EXPECT_EQ(record.meanRun[MinuteWorking], 2);
-    // Stopped: 0..99 (100 minutes) and 105..1438 (1334 minutes); the damaged last minute is
-    // in neither.
-    EXPECT_EQ(record.runCount[MinuteStopped], 2);
-    EXPECT_EQ(record.meanRun[MinuteStopped], 255);
-
+    // Stopped: 0..99 and 105..1438; the damaged last minute is in neither.
+    expectSummary(record, {0, 2, 0, 0, 0, 255}, {0, 2, 0, 0, 0, 2});
     const auto counts = countMinutes(record);
-    EXPECT_EQ(counts[MinuteWorking], 4u);
-    EXPECT_EQ(counts[MinuteStopped], 1434u);
-    EXPECT_EQ(counts[MinuteNone], 0u);
+    EXPECT_EQ(std::vector<uint32_t>(counts.begin(), counts.end()), (std::vector<uint32_t>{0, 4, 0, 0, 0, 1434}));
 }
 
 }  // namespace

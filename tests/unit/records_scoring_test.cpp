@@ -1,8 +1,7 @@
 // The five scores, the radar points, the outstanding axis and the verdict table.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <string>
+#include <functional>
 
 #include "records/compiled_state.h"
 #include "records/evaluate_state.h"
@@ -15,8 +14,7 @@ protected:
     CompiledState compiled{today};
     EvaluateState& e = *compiled.evaluation;
 
-    void setScores(int s0, int s1, int s2, int s3, int s4) {
-        const int s[5] = {s0, s1, s2, s3, s4};
+    void setScores(std::array<int, 5> s) {
         for (int i = 0; i < 5; ++i) e.score[i] = static_cast<uint8_t>(s[i]);
     }
     std::string verdictFor(int records) {
@@ -26,136 +24,90 @@ protected:
     }
 };
 
-TEST_F(Scoring, FreshStateIsZeroWithTheShortDataVerdict) {
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(e.score[i], 0);
-        EXPECT_EQ(e.chartX[i], 0);
-        EXPECT_EQ(e.chartY[i], 0);
-    }
-    EXPECT_EQ(e.total, 0);
-    EXPECT_STREQ(e.verdict, "データがちょっと少ないっす。。");
-}
-
-TEST_F(Scoring, Seriousness) {
-    const std::pair<float, int> cases[] = {{0.0f, 100}, {2.5f, 90}, {5.0f, 80}, {7.5f, 70}, {15.0f, 50},
-                                           {30.0f, 20}, {40.0f, 10}, {50.0f, 6}, {-0.5f, 0}, {32.5f, 16}};
-    for (auto [x, want] : cases) {
-        e.overrunPerHour = x;
-        EXPECT_EQ(e.scoreSeriousness(), want) << "x=" << x;
-    }
-}
-
-// The band limits are double constants: a single-precision 7.1 or 4.1 lies just below them.
-TEST_F(Scoring, Efficiency) {
-    const std::pair<float, int> cases[] = {{12.5f, 100}, {12.0f, 91}, {13.0f, 90}, {17.0f, 50}, {25.0f, 16},
-                                           {7.1f, 39},   {3.9f, 14},  {0.5f, 0},   {0.0f, 0},  {-3.0f, 0},
-                                           {15.0f, 65},  {20.0f, 32}, {10.0f, 65}, {9.5f, 60}, {1.0f, 4},
-                                           {2.0f, 9},    {4.1f, 19},  {11.3f, 80}, {8.3f, 50}};
-    for (auto [x, want] : cases) {
-        e.restPerWorkHour = x;
-        EXPECT_EQ(e.scoreEfficiency(), want) << "x=" << x;
-    }
-}
-
-TEST_F(Scoring, Awareness) {
-    const std::pair<float, int> cases[] = {{100.0f, 100}, {67.5f, 50}, {45.0f, 30},   {150.0f, 200}, {177.5f, 255},
-                                           {90.0f, 80},   {75.0f, 60}, {82.5f, 70},   {15.0f, 10},   {0.0f, 0},
-                                           {-5.0f, 0},    {1.0e9f, 255}};
-    for (auto [x, want] : cases) {
-        e.usagePercent = x;
-        e.computeScores();
-        EXPECT_EQ(e.score[Awareness], want) << "x=" << x;
-    }
-}
-
-TEST_F(Scoring, EffortFollowsTheBalanceAndSeriousness) {
-    struct Case {
-        float r;
-        int seriousness;
-        int want;
+TEST_F(Scoring, EachScoreAcrossItsBands) {
+    // The band limits are double constants: a single-precision 7.1 or 4.1 lies just below them.
+    const struct {
+        const char* name;
+        std::function<void(EvaluateState&, float)> input;
+        int axis;
+        std::vector<std::pair<float, int>> rows;
+    } scores[] = {
+        {"seriousness", [](EvaluateState& e, float x) { e.overrunPerHour = x; }, Seriousness,
+         {{0, 100}, {2.5f, 90}, {5, 80}, {7.5f, 70}, {15, 50}, {30, 20}, {40, 10}, {50, 6}, {-0.5f, 0}, {32.5f, 16}}},
+        {"efficiency", [](EvaluateState& e, float x) { e.restPerWorkHour = x; }, Efficiency,
+         {{12.5f, 100}, {12, 91}, {13, 90}, {17, 50}, {25, 16}, {7.1f, 39}, {3.9f, 14}, {0.5f, 0}, {0, 0}, {-3, 0},
+          {15, 65}, {20, 32}, {10, 65}, {9.5f, 60}, {1, 4}, {2, 9}, {4.1f, 19}, {11.3f, 80}, {8.3f, 50}}},
+        {"awareness", [](EvaluateState& e, float x) { e.usagePercent = x; }, Awareness,
+         {{100, 100}, {67.5f, 50}, {45, 30}, {150, 200}, {177.5f, 255}, {90, 80}, {75, 60}, {82.5f, 70}, {15, 10},
+          {0, 0}, {-5, 0}, {1.0e9f, 255}}},
+        {"concentration", [](EvaluateState& e, float x) { e.setMinutes = static_cast<uint8_t>(x); }, Concentration,
+         {{61, 98}, {62, 100}, {96, 100}, {97, 98}, {137, 18}, {255, 1}, {0, 0}, {11, 10}, {22, 20}, {41, 58},
+          {106, 80}, {116, 60}, {126, 40}, {136, 20}}},
     };
-    const Case cases[] = {{0.0f, 100, 0}, {1.0f, 100, 100}, {2.0f, 90, 85}, {0.5f, 90, 85}, {2.0f, 50, 55},
-                          {0.25f, 20, 10}, {3.0f, 0, 0},    {0.5f, 100, 100}, {1.0f, 80, 100}, {1.0f, 79, 70}};
-    for (const Case& c : cases) {
-        e.extensionBalance = c.r;
-        e.score[Seriousness] = static_cast<uint8_t>(c.seriousness);
-        EXPECT_EQ(e.scoreEffort(), c.want) << "r=" << c.r << " s=" << c.seriousness;
-    }
-}
+    for (const auto& s : scores)
+        for (auto [x, want] : s.rows) {
+            EvaluateState fresh(&compiled);
+            s.input(fresh, x);
+            fresh.computeScores();
+            EXPECT_EQ(fresh.score[s.axis], want) << s.name << " " << x;
+        }
 
-TEST_F(Scoring, Concentration) {
-    const std::pair<int, int> cases[] = {{61, 98},  {62, 100}, {96, 100}, {97, 98},  {137, 18}, {255, 1}, {0, 0},
-                                         {11, 10},  {22, 20},  {41, 58},  {106, 80}, {116, 60}, {126, 40}, {136, 20}};
-    for (auto [b, want] : cases) {
-        e.setMinutes = static_cast<uint8_t>(b);
-        EXPECT_EQ(e.scoreConcentration(), want) << "b=" << b;
+    // Effort follows the balance of rest to work overrun and the Seriousness score.
+    const std::array<float, 3> effort[] = {{0, 100, 0},   {1, 100, 100}, {2, 90, 85},   {0.5f, 90, 85}, {2, 50, 55},
+                                           {0.25f, 20, 10}, {3, 0, 0},    {0.5f, 100, 100}, {1, 80, 100}, {1, 79, 70}};
+    for (const auto& [r, seriousness, want] : effort) {
+        e.extensionBalance = r;
+        e.score[Seriousness] = static_cast<uint8_t>(seriousness);
+        EXPECT_EQ(e.scoreEffort(), want) << "r=" << r << " s=" << seriousness;
     }
-}
 
-TEST_F(Scoring, TotalIsTheTruncatedMean) {
-    e.overrunPerHour = 0;       // 100
-    e.restPerWorkHour = 12.5f;  // 100
-    e.usagePercent = 150;       // 200
-    e.extensionBalance = 1;     // 100 with Seriousness 100
-    e.setMinutes = 137;         // 18
+    // The total is the truncated mean of the clamped scores: 100, 100, 200, 100, 18.
+    e.overrunPerHour = 0;
+    e.restPerWorkHour = 12.5f;
+    e.usagePercent = 150;
+    e.extensionBalance = 1;
+    e.setMinutes = 137;
     e.computeScores();
     EXPECT_EQ(e.total, (100 + 100 + 200 + 100 + 18) / 5);
 }
 
 TEST_F(Scoring, ChartPoints) {
-    setScores(50, 50, 50, 50, 50);
-    e.computeChartPoints();
-    const int x50[5] = {409, 442, 429, 389, 376}, y50[5] = {165, 189, 228, 228, 189};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(e.chartX[i], x50[i]) << i;
-        EXPECT_EQ(e.chartY[i], y50[i]) << i;
-    }
-    setScores(100, 100, 255, 100, 0);
-    e.computeChartPoints();
-    const int x[5] = {409, 476, 513, 368, 409}, y[5] = {130, 178, 345, 257, 200};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(e.chartX[i], x[i]) << i;
-        EXPECT_EQ(e.chartY[i], y[i]) << i;
+    const struct {
+        std::array<int, 5> scores, x, y;
+    } rows[] = {
+        {{50, 50, 50, 50, 50}, {409, 442, 429, 389, 376}, {165, 189, 228, 228, 189}},
+        {{100, 100, 255, 100, 0}, {409, 476, 513, 368, 409}, {130, 178, 345, 257, 200}},
+    };
+    for (const auto& r : rows) {
+        setScores(r.scores);
+        e.computeChartPoints();
+        EXPECT_EQ(std::vector<int>(e.chartX, e.chartX + 5), std::vector<int>(r.x.begin(), r.x.end()));
+        EXPECT_EQ(std::vector<int>(e.chartY, e.chartY + 5), std::vector<int>(r.y.begin(), r.y.end()));
     }
 }
 
-TEST_F(Scoring, OutstandingAxis) {
-    setScores(50, 50, 50, 50, 57);  // deviation 5 is not more than 5
-    Outstanding o = e.findOutstanding();
-    EXPECT_FALSE(o.axis.has_value());
-    EXPECT_EQ(o.value, 51);
-
-    setScores(40, 60, 50, 50, 50);  // equal deviations: the lower axis wins
-    o = e.findOutstanding();
-    ASSERT_TRUE(o.axis.has_value());
-    EXPECT_EQ(*o.axis, Seriousness);
-    EXPECT_EQ(o.value, -10);
-
-    setScores(50, 50, 50, 50, 80);
-    o = e.findOutstanding();
-    ASSERT_TRUE(o.axis.has_value());
-    EXPECT_EQ(*o.axis, Concentration);
-    EXPECT_EQ(o.value, 24);  // 80 - 56
-}
-
-TEST_F(Scoring, VerdictExamples) {
-    setScores(80, 80, 80, 80, 80);
-    EXPECT_EQ(verdictFor(100), "いつも疲れている人");
-    setScores(40, 60, 50, 50, 50);
-    EXPECT_EQ(verdictFor(10), "気分やさん");
-    setScores(100, 50, 50, 50, 50);
-    EXPECT_EQ(verdictFor(200), "高校三年間皆勤賞だった人");
-    // Too little history: the table is not consulted, whatever the scores.
-    EXPECT_EQ(verdictFor(3), "データがちょっと少ないっす。。");
-    EXPECT_EQ(verdictFor(0), "データがちょっと少ないっす。。");
-    EXPECT_EQ(verdictFor(4), "５分前行動が出来る人");
+TEST_F(Scoring, OutstandingAxisAndItsTieBreak) {
+    const struct {
+        std::array<int, 5> scores;
+        int axis, value;  // axis -1: none stands out, value is the mean
+    } rows[] = {
+        {{50, 50, 50, 50, 57}, -1, 51},            // deviation 5 is not more than 5
+        {{40, 60, 50, 50, 50}, Seriousness, -10},  // equal deviations: the lower axis wins
+        {{50, 50, 50, 50, 80}, Concentration, 24},  // 80 - 56
+    };
+    for (const auto& r : rows) {
+        setScores(r.scores);
+        const Outstanding o = e.findOutstanding();
+        EXPECT_EQ(o.axis.has_value() ? int(*o.axis) : -1, r.axis);
+        EXPECT_EQ(o.value, r.value);
+    }
 }
 
 // Every phrase of the table, each reached by scores and inputs that select its row, in each
 // of the three columns (at both edges of each column's record counts).
 TEST_F(Scoring, EveryPhraseIsReached) {
     struct Row {
-        int s[5];
+        std::array<int, 5> s;
         float restPerWorkHour, extensionBalance;
         int setMinutes;
         const char* phrase[3];
@@ -181,21 +133,26 @@ TEST_F(Scoring, EveryPhraseIsReached) {
     };
     const int counts[3][2] = {{4, 30}, {31, 180}, {181, 100000}};
     for (const Row& row : rows) {
-        setScores(row.s[0], row.s[1], row.s[2], row.s[3], row.s[4]);
+        setScores(row.s);
         e.restPerWorkHour = row.restPerWorkHour;
         e.extensionBalance = row.extensionBalance;
         e.setMinutes = static_cast<uint8_t>(row.setMinutes);
         for (int column = 0; column < 3; ++column)
             for (int n : counts[column]) EXPECT_EQ(verdictFor(n), row.phrase[column]) << "n=" << n;
+        // Too little history: the table is not consulted, whatever the scores.
+        for (int n : {0, 3}) EXPECT_EQ(verdictFor(n), "データがちょっと少ないっす。。") << "n=" << n;
     }
-}
 
-TEST_F(Scoring, VerdictAlwaysFitsItsField) {
-    setScores(90, 90, 90, 90, 90);
-    for (int n : {4, 31, 181}) {
-        verdictFor(n);
-        EXPECT_LT(std::strlen(e.verdict), sizeof e.verdict);
-        EXPECT_LE(std::strlen(e.verdict), 36u);
+    // Worked examples from scores alone: all 80 at 100 records; Seriousness low and
+    // Efficiency high at 10 records; Seriousness alone high at 200.
+    e.restPerWorkHour = e.extensionBalance = 0;
+    e.setMinutes = 0;
+    const std::pair<std::array<int, 5>, int> examples[] = {
+        {{80, 80, 80, 80, 80}, 100}, {{40, 60, 50, 50, 50}, 10}, {{100, 50, 50, 50, 50}, 200}};
+    const char* verdicts[] = {"いつも疲れている人", "気分やさん", "高校三年間皆勤賞だった人"};
+    for (int i = 0; i < 3; ++i) {
+        setScores(examples[i].first);
+        EXPECT_EQ(verdictFor(examples[i].second), verdicts[i]);
     }
 }
 
