@@ -1,166 +1,210 @@
-// The work timer over long runs of ticks and through every user command.
+// The work timer over runs of ticks and clicks: reminders, ends and overruns, the balloons
+// that come with them, what acknowledges them, and the alert sound of each kind.
 #include <gtest/gtest.h>
 
-#include "app/master.h"
+#include <climits>
+#include <cstring>
+
+#include "dialogs/long_rest.h"
 #include "tests/support/test_env.h"
-#include "timer/property.h"
+#include "timer/sound.h"
 
 namespace {
 
-struct Event {
-    int minute;
-    TickEvent event;
-    int repeat;
-};
+using Strings = std::vector<std::string>;
+const std::string ClickForRest = "休憩に入るには、ここをクリックしてください。";
 
 class PhaseMachine : public MasterTest {
 protected:
-    // Ticks n minutes and lists every minute with an event, with the repeat count it set.
-    std::vector<Event> run(int n) {
-        std::vector<Event> seen;
+    // Ticks n minutes; lists every minute that brought something as minute, R (reminder),
+    // E (work end), O (overrun) or B (rest end), and the notice runs it asked for.
+    Strings run(int n) {
+        Strings seen;
         for (int i = 0; i < n; ++i) {
-            uint8_t phaseBefore = master->property->phase;
-            int balloonsBefore = fake().balloons;
+            const uint8_t before = p().phase;
+            const int balloons = fake().balloons;
             master->repeatCount = 0;
             master->tick();
-            TickEvent e = TickNone;
-            if (phaseBefore == Working && master->property->phase == WorkOver) e = TickWorkEnd;
-            else if (phaseBefore == Resting && master->property->phase == RestOver) e = TickRestEnd;
-            else if (phaseBefore == WorkOver && fake().balloons > balloonsBefore) e = TickOverrun;
-            else if (master->repeatCount != 0) e = TickReminder;
-            if (e != TickNone) seen.push_back({master->property->elapsedMinutes, e, master->repeatCount});
+            const char what = p().phase != before ? (before == Working ? 'E' : 'B')
+                              : fake().balloons > balloons ? 'O'
+                              : master->repeatCount      ? 'R'
+                                                         : 0;
+            if (what) seen.push_back(std::to_string(p().elapsedMinutes) + what + std::to_string(master->repeatCount));
         }
         return seen;
     }
+    // The last balloon's title and text, and whether a click on it is pending.
+    Strings balloon() { return {fake().balloonTitle, fake().balloonText, std::to_string(master->balloonPending)}; }
+    void click() { master->onTrayCallback(0, TrayLeftDown); }
+    std::vector<int64_t> state() { return ints(p().phase, p().elapsedMinutes, master->balloonPending); }
 };
 
-TEST_F(PhaseMachine, SixtyFiveWorkedExampleRemindsEndsAndOverruns) {
-    std::vector<Event> seen = run(76);
-    std::vector<Event> expected;
-    for (int m = 5; m <= 45; m += 5) expected.push_back({m, TickReminder, 1});
-    expected.push_back({50, TickReminder, 2});
-    expected.push_back({55, TickReminder, 3});
-    expected.push_back({60, TickWorkEnd, 1});
-    for (int m = 65; m <= 75; m += 5) expected.push_back({m, TickOverrun, 3});
-    ASSERT_EQ(seen.size(), expected.size());
-    for (size_t i = 0; i < seen.size(); ++i) {
-        EXPECT_EQ(seen[i].minute, expected[i].minute) << i;
-        EXPECT_EQ(seen[i].event, expected[i].event) << i;
-        EXPECT_EQ(seen[i].repeat, expected[i].repeat) << i;
-    }
-    EXPECT_EQ(master->property->phase, WorkOver);
-    EXPECT_EQ(fake().balloonTitle, "15分作業延長中です。。");
-
-    // The click starts a five-minute rest; its end brings a balloon only.
+TEST_F(PhaseMachine, SixtyFiveWorkedExampleWithItsBalloonsAndClicks) {
+    Strings expected;
+    for (int m = 5; m <= 45; m += 5) expected.push_back(std::to_string(m) + "R1");
+    expected.insert(expected.end(), {"50R2", "55R3", "60E1"});
+    EXPECT_EQ(run(60), expected);
+    EXPECT_EQ(balloon(), (Strings{"作業終了時間になりました", ClickForRest, "1"}));
+    master->balloonPending = 0;
+    EXPECT_EQ(run(16), (Strings{"65O3", "70O3", "75O3"}));
+    EXPECT_EQ(balloon(), (Strings{"15分作業延長中です。。", ClickForRest, "1"}));
+    // A balloon click counts only with the button held; it starts the five-minute rest.
+    master->onTrayCallback(0, TrayBalloonClick);
+    EXPECT_EQ(state(), ints(WorkOver, 76, 1));
+    fake().leftButton = true;
+    master->onTrayCallback(0, TrayBalloonClick);
+    EXPECT_EQ(state(), ints(Resting, 0, 0));
+    EXPECT_EQ(run(6), Strings{"5B0"});  // a balloon only, no notice run
+    EXPECT_EQ(balloon(), (Strings{"休憩終了です", "今から作業再開なら、ここをクリックしてください。", "1"}));
     master->clickThrough();
-    EXPECT_EQ(master->property->phase, Resting);
-    EXPECT_EQ(master->balloonPending, 0);
-    std::vector<Event> rest = run(6);
-    ASSERT_EQ(rest.size(), 1u);
-    EXPECT_EQ(rest[0].minute, 5);
-    EXPECT_EQ(rest[0].event, TickRestEnd);
-    EXPECT_EQ(fake().balloonTitle, "休憩終了です");
-    master->clickThrough();
-    EXPECT_EQ(master->property->phase, Working);
-    EXPECT_EQ(master->property->elapsedMinutes, 0);
+    EXPECT_EQ(state(), ints(Working, 0, 0));
 }
 
-TEST_F(PhaseMachine, TwentyThreeMinuteWorkCountsRepeatsFromTheMinutesLeft) {
-    master->property->workMinutes = 23;
-    std::vector<Event> seen = run(23);
-    ASSERT_EQ(seen.size(), 5u);
-    EXPECT_EQ(seen[0].repeat, 1);
-    EXPECT_EQ(seen[1].repeat, 1);
-    EXPECT_EQ(seen[2].minute, 15);
-    EXPECT_EQ(seen[2].repeat, 2);
-    EXPECT_EQ(seen[3].minute, 20);
-    EXPECT_EQ(seen[3].repeat, 3);
-    EXPECT_EQ(seen[4].minute, 23);
-    EXPECT_EQ(seen[4].event, TickWorkEnd);
-}
-
-TEST_F(PhaseMachine, ZeroLengthsEndAtTheFirstTick) {
-    master->property->workMinutes = 0;
-    master->tick();
-    EXPECT_EQ(master->property->phase, WorkOver);
-    master->property->restMinutes = 0;
+TEST_F(PhaseMachine, TwentyThreeMinutesZeroLengthsAndStoppedTicks) {
+    p().workMinutes = 23;  // the repeats count from the minutes left
+    EXPECT_EQ(run(23), (Strings{"5R1", "10R1", "15R2", "20R3", "23E1"}));
+    p().workMinutes = 0;  // lengths of 0 end at the first tick
+    master->startWork();
+    EXPECT_EQ(run(1), Strings{"1E1"});
+    p().restMinutes = 0;
     master->startRest();
-    master->tick();
-    EXPECT_EQ(master->property->phase, RestOver);
-}
+    EXPECT_EQ(run(1), Strings{"1B0"});
 
-TEST_F(PhaseMachine, StoppedCountsNothingButRefreshesTheIcon) {
+    // Stopped: nothing is counted, but each tick refreshes the icon.
+    master->startWork();
     ticks(3);
     master->stop();
-    int modifies = fake().count("notifyIcon Modify");
+    const int modifies = fake().count("notifyIcon Modify"), balloons = fake().balloons;
     ticks(10);
-    EXPECT_EQ(master->property->elapsedMinutes, 3);
-    EXPECT_EQ(master->property->advance(), TickStopped);
-    EXPECT_EQ(fake().balloons, 0);
-    EXPECT_EQ(fake().count("notifyIcon Modify"), modifies + 10);
+    EXPECT_EQ(ints(p().elapsedMinutes, fake().balloons, fake().count("notifyIcon Modify")), ints(3, balloons, modifies + 10));
     EXPECT_STREQ(master->trayData.tip, "停止中です");
     master->startWork();
-    EXPECT_EQ(master->property->elapsedMinutes, 0);
+    EXPECT_EQ(p().elapsedMinutes, 0);
 }
 
 TEST_F(PhaseMachine, ClickThroughActsOnlyAfterAPhaseEnd) {
-    master->balloonPending = 1;
-    for (uint8_t phase : {Stopped, Working, Resting}) {
-        master->property->phase = phase;
-        master->property->elapsedMinutes = 7;
+    const std::array<int, 4> rows[] = {
+        // phase, then phase, elapsed minutes and balloonPending after the click
+        {Stopped, Stopped, 7, 1}, {Working, Working, 7, 1}, {Resting, Resting, 7, 1},
+        {WorkOver, Resting, 0, 0}, {RestOver, Working, 0, 0}};
+    for (const auto& [phase, after, elapsed, pending] : rows) {
+        p().phase = static_cast<uint8_t>(phase);
+        p().elapsedMinutes = 7;
+        master->balloonPending = 1;
         master->clickThrough();
-        EXPECT_EQ(master->property->phase, phase);
-        EXPECT_EQ(master->property->elapsedMinutes, 7);
-        EXPECT_EQ(master->balloonPending, 1);
+        EXPECT_EQ(state(), ints(after, elapsed, pending)) << phase;
     }
-    master->property->phase = WorkOver;
-    master->clickThrough();
-    EXPECT_EQ(master->property->phase, Resting);
-    EXPECT_EQ(master->balloonPending, 0);
 }
 
-TEST_F(PhaseMachine, MenuCommandsLeaveTheBalloonPending) {
-    master->property->workMinutes = 1;
+TEST_F(PhaseMachine, APendingBalloonMakesTheTrayClickItsAcknowledgement) {
+    fake().balloonResult = false;  // the shell refused the balloon: the click must still work
+    p().workMinutes = 1;
     master->tick();
-    ASSERT_EQ(master->balloonPending, 1);
+    master->onTrayCallback(1, TrayLeftDown);  // another icon's id
+    EXPECT_EQ(state(), ints(WorkOver, 1, 1));
+    click();
+    EXPECT_EQ(state(), ints(Resting, 0, 0));
+    // Nothing pending: a click while resting opens the long-rest dialog, once.
+    fake().onDialog = [&](platform::Dialog which) {
+        EXPECT_EQ(which, platform::Dialog::LongRest);
+        click();
+        LongRest::confirm(*master, "45");
+    };
+    click();
+    EXPECT_EQ(ints(fake().count("runDialog 4"), p().currentRestMinutes), ints(1, 45));
+
+    // The menu leaves the balloon pending; the click in the rest it started is taken as the
+    // acknowledgement, which does nothing in Resting. It acts once the rest has ended.
+    master->startWork();
+    master->tick();
     master->onCommand(CmdStartRest);
-    EXPECT_EQ(master->property->phase, Resting);
-    EXPECT_EQ(master->balloonPending, 1);
-    // A tray click in this rest acts as the acknowledgement, and does nothing in Resting.
-    master->onTrayCallback(0, TrayLeftDown);
-    EXPECT_EQ(master->property->phase, Resting);
-    EXPECT_EQ(fake().count("runDialog"), 0);
+    click();
+    EXPECT_EQ(state(), ints(Resting, 0, 1));
+    p().currentRestMinutes = 1;
+    master->tick();
+    click();
+    EXPECT_EQ(state(), ints(Working, 0, 0));
+    click();  // working, nothing pending: nothing
+    EXPECT_EQ(ints(p().phase, fake().count("runDialog")), ints(Working, 1));
 }
 
-TEST_F(PhaseMachine, RaisingWorkDuringOverrunKeepsThePhaseAndNegativeMultiplesCount) {
-    master->property->workMinutes = 5;
+TEST_F(PhaseMachine, OverrunsCountTheTrueDifferenceWhateverTheLengths) {
+    p().workMinutes = 5;
     ticks(5);
-    ASSERT_EQ(master->property->phase, WorkOver);
-    master->property->workMinutes = 16;  // overrun shown is now 5 - 16 = -11
-    int balloons = fake().balloons;
-    ticks(1);  // elapsed 6, overrun -10: a multiple of five
-    EXPECT_EQ(master->property->phase, WorkOver);
-    EXPECT_EQ(fake().balloons, balloons + 1);
+    p().workMinutes = 16;  // raised during the overrun: 6 - 16 = -10 is a multiple of five
+    EXPECT_EQ(run(1), Strings{"6O3"});
     EXPECT_EQ(fake().balloonTitle, "-10分作業延長中です。。");
     EXPECT_STREQ(master->trayData.tip, "作業終了。-10分経過です…");
+    // Eleven characters of number and twenty bytes of text fill the 32-byte title exactly.
+    p().elapsedMinutes = INT32_MIN;
+    p().workMinutes = INT32_MAX;
+    master->showOverrunNotice();
+    EXPECT_EQ(fake().balloonTitle, "-4294967295分作業延長中です。。");
+    EXPECT_EQ(fake().balloonTitle.size(), 31u);
+    p().elapsedMinutes = 100;
+    p().workMinutes = INT32_MIN;
+    EXPECT_EQ(p().advance(), TickNone);  // 101 - INT32_MIN = 2147483749, no multiple of 5
 }
 
-TEST_F(PhaseMachine, ALongRestSetDuringARestEndsItAtTheNewLength) {
-    master->startRest();
-    ticks(3);
-    master->property->currentRestMinutes = 2;  // already reached: ends at the next tick
-    ticks(1);
-    EXPECT_EQ(master->property->phase, RestOver);
-    master->startRest();
-    EXPECT_EQ(master->property->currentRestMinutes, master->property->restMinutes);
+class AlertSound : public MasterTest {
+protected:
+    void SetUp() override {
+        MasterTest::SetUp();
+        std::strcpy(p().wavPath, "C:\\sounds\\chime.wav");
+    }
+    void playKind(uint8_t kind) {
+        p().soundKind = kind;
+        master->playAlert();
+    }
+    // Close, open, play for each path.
+    Strings mciOf(const Strings& paths) {
+        Strings out;
+        for (const std::string& path : paths) out.insert(out.end(), {"0x804 0 0", "0x499 0 " + path, "0x806 0 0"});
+        return out;
+    }
+};
+
+TEST_F(AlertSound, EachKindPlaysItsSystemSoundOrNothing) {
+    for (uint8_t kind : {0, 1, 2, 3, 4, 5, 6, 7, 8, 255}) playKind(kind);
+    EXPECT_EQ(fake().beeps, (std::vector<uint32_t>{0x00, 0x10, 0x20, 0x30, 0x40, 0xFFFFFFFFu}));
+    EXPECT_TRUE(fake().mciMessages.empty());  // 7 stays silent until a file is picked in this run
 }
 
-TEST(Advance, ExtremeStoredLengthsDoNotOverflow) {
-    Property p(nullptr);
-    p.phase = WorkOver;
-    p.workMinutes = INT32_MIN;
-    p.elapsedMinutes = 100;
-    EXPECT_EQ(p.advance(), TickNone);  // 101 - INT32_MIN = 2147483749, not a multiple of 5
+TEST_F(AlertSound, AChosenWavRestartsFromItsBeginningEveryTime) {
+    master->sound->fileChosen = 1;
+    playKind(7);
+    playKind(7);
+    EXPECT_EQ(fake().mciMessages, mciOf({"C:\\sounds\\chime.wav", "C:\\sounds\\chime.wav"}));
+    EXPECT_TRUE(fake().beeps.empty());
+    fake().mciMessages.clear();
+    master->sound->preview(7, nullptr);  // the settings page's own path, here none
+    EXPECT_EQ(fake().mciMessages, mciOf({""}));
+    // Once the player is closed (main window destroyed) nothing is sent any more.
+    fake().mciMessages.clear();
+    master->sound->closeWindow();
+    master->sound->closeWindow();
+    playKind(7);
+    EXPECT_EQ(fake().count("closeWindow"), 1);
+    EXPECT_TRUE(fake().mciMessages.empty());
+}
+
+TEST_F(AlertSound, TheRestEndIsSilentWhateverTheKindAndTheWorkEndSounds) {
+    master->sound->fileChosen = 1;
+    p().restMinutes = 2;
+    for (uint8_t kind = 0; kind <= 7; ++kind) {
+        p().soundKind = kind;
+        master->startRest();
+        ticks(2);
+        ASSERT_EQ(p().phase, RestOver) << int(kind);
+    }
+    EXPECT_TRUE(fake().beeps.empty());
+    EXPECT_TRUE(fake().mciMessages.empty());
+    EXPECT_EQ(fake().balloons, 8);
+    p().soundKind = 3;
+    p().workMinutes = 1;
+    master->startWork();
+    master->tick();
+    EXPECT_EQ(fake().beeps, (std::vector<uint32_t>{0x20}));
 }
 
 }  // namespace
