@@ -1,12 +1,14 @@
-// The three settings pages and the long-rest dialog against a running Master.
+// The settings sheet's pages (TIME, MOVE, SOUND) and the long-rest dialog: radio-button
+// mappings, typed lengths, the planned end time, and what each page writes when.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
-#include <string>
 
-#include "app/master.h"
 #include "dialogs/long_rest.h"
+#include "dialogs/minutes_entry.h"
 #include "dialogs/move_page.h"
+#include "dialogs/settings_buttons.h"
 #include "dialogs/sound_page.h"
 #include "dialogs/time_page.h"
 #include "tests/support/test_env.h"
@@ -15,210 +17,202 @@
 
 namespace {
 
+TEST(SettingsButtons, EveryCodeAndIdBothWaysWithDefaultsOutsideTheTables) {
+    const struct {
+        const char* group;
+        int (*button)(uint8_t);
+        uint8_t (*code)(int);
+        std::vector<int> buttons;  // by code, from `first`
+        int first, defaultButton, defaultCode;
+        std::vector<int> strayCodes, strayIds;
+    } groups[] = {
+        // なし 14, フェードイン 13, 左→右 11, 上→下 12
+        {"kind", buttonForMoveKind, moveKindForButton, {14, 13, 11, 12}, 0, 11, 2, {4, 200, 255}, {0, 10, 15, 38}},
+        {"size", buttonForMoveSize, moveSizeForButton, {15, 16, 17}, 0, 16, 1, {3, 255}, {0, 14, 18, 21}},
+        {"speed", buttonForMoveSpeed, moveSpeedForButton, {18, 19, 20}, 0, 19, 1, {3, 255}, {0, 17, 21, 22}},
+        {"sound", buttonForSoundKind, soundKindForButton, {31, 32, 33, 34, 35, 36, 37}, 1, 38, 0, {0, 8, 255},
+         {38, 30, 39, 40, 0}},
+    };
+    for (const auto& g : groups) {
+        SCOPED_TRACE(g.group);
+        for (size_t i = 0; i < g.buttons.size(); ++i) {
+            const uint8_t code = static_cast<uint8_t>(g.first + i);
+            EXPECT_EQ(g.button(code), g.buttons[i]) << int(code);
+            EXPECT_EQ(g.code(g.buttons[i]), code) << int(code);
+        }
+        for (int code : g.strayCodes) EXPECT_EQ(g.button(static_cast<uint8_t>(code)), g.defaultButton) << code;
+        for (int id : g.strayIds) EXPECT_EQ(g.code(id), g.defaultCode) << id;
+    }
+}
+
+TEST(MinutesEntry, ParsesLeniently) {
+    const std::pair<const char*, int32_t> rows[] = {
+        {"", 0},      {nullptr, 0}, {"  42", 42}, {"\t+7", 7}, {"-5", -5}, {"12abc", 12}, {"abc12", 0}, {"999", 999},
+        // Text put there by another program is not bounded by the edit: it saturates.
+        {"99999999999999999999", INT32_MAX}, {"-99999999999999999999", INT32_MIN}};
+    for (auto [text, want] : rows) EXPECT_EQ(parseMinutes(text), want) << (text ? text : "(null)");
+}
+
+TEST(MinutesEntry, EndTimeLabelReadsTheLocalClockAndWrapsAtMidnight) {
+    resetFake();
+    const struct {
+        int hour, minute, length;
+        const char* end;
+    } rows[] = {
+        {23, 50, 60, "00:50"}, {10, 20, 45, "11:05"}, {10, 20, 40, "11:00"}, {10, 20, 39, "10:59"},
+        {10, 20, 0, "10:20"},  {10, 20, 999, "02:59"}, {22, 30, 1440 + 150, "01:00"},
+        {0, 2, -5, "23:57"},  // a pasted negative length turns the clock back
+    };
+    for (const auto& r : rows) {
+        fake().now = localTime(2024, 6, 10, r.hour, r.minute);
+        EXPECT_EQ(endTimeLabel(r.length), std::string("分 - 終了予定時刻 ") + r.end) << r.hour << ":" << r.minute;
+    }
+}
+
 const std::string WorkError = "messageBox エラー 作業時間は0以上、300以下です 0";
 const std::string RestError = "messageBox エラー 休憩時間は0以上、300以下です 0";
 
 class SettingsPages : public MasterTest {
 protected:
-    Property& property() { return *master->property; }
-    std::vector<std::string> messageBoxes() const {
-        std::vector<std::string> boxes;
-        for (const auto& c : fake().calls)
-            if (c.rfind("messageBox", 0) == 0) boxes.push_back(c);
-        return boxes;
-    }
+    std::vector<std::string> boxes() const { return fake().starting("messageBox"); }
     bool parked() const { return fake().saw("opacity 0") && fake().saw("moveWindow 0,0 5x5 norepaint"); }
+    std::vector<int64_t> move() { return ints(p().moveKind, p().moveSize, p().moveSpeed, p().noticeColor); }
 };
 
-TEST_F(SettingsPages, TimeOpensOnTheCurrentValues) {
-    property().workMinutes = 25;
-    property().restMinutes = 10;
-    property().logOutput = 0;
-    TimePageTexts texts = TimePage::opening(property());
-    EXPECT_EQ(texts.work, "25");
-    EXPECT_EQ(texts.rest, "10");
+TEST_F(SettingsPages, TimeOpensOnTheValuesAndApplyAcceptsZeroToThreeHundred) {
+    p().workMinutes = 25;
+    p().logOutput = 0;
+    const TimePageTexts texts = TimePage::opening(p());
+    EXPECT_EQ(texts.work + " " + texts.rest, "25 5");
+    EXPECT_EQ(texts.endLabel, endTimeLabel(25));
     EXPECT_FALSE(texts.logChecked);
-    EXPECT_EQ(texts.endLabel.rfind("分 - 終了予定時刻 ", 0), 0u);
+
+    const struct {
+        const char *work, *rest;
+        bool log;
+        std::vector<int64_t> after;  // workMinutes, restMinutes, currentRestMinutes, logOutput
+        std::vector<std::string> boxes;
+    } rows[] = {
+        {"0", "300", false, {0, 300, 300, 0}, {}},
+        {"301", "25", true, {60, 25, 25, 1}, {WorkError}},
+        {"-1", "999", true, {60, 5, 5, 1}, {WorkError, RestError}},  // work first
+    };
+    for (const auto& r : rows) {
+        fake().calls.clear();
+        TimePage::apply(*master, r.work, r.rest, r.log);
+        EXPECT_EQ(ints(p().workMinutes, p().restMinutes, p().currentRestMinutes, p().logOutput), r.after) << r.work;
+        EXPECT_EQ(boxes(), r.boxes);
+    }
 }
 
-TEST_F(SettingsPages, TimeApplyAcceptsTheRangeAndDefaultsOutsideIt) {
-    TimePage::apply(*master, "0", "300", false);
-    EXPECT_EQ(property().workMinutes, 0);
-    EXPECT_EQ(property().restMinutes, 300);
-    EXPECT_EQ(property().currentRestMinutes, 300);
-    EXPECT_EQ(property().logOutput, 0);
-    EXPECT_TRUE(messageBoxes().empty());
-
-    TimePage::apply(*master, "301", "25", true);
-    EXPECT_EQ(property().workMinutes, 60);
-    EXPECT_EQ(property().restMinutes, 25);
-    EXPECT_EQ(property().logOutput, 1);
-    EXPECT_EQ(messageBoxes(), std::vector<std::string>{WorkError});
-
-    fake().calls.clear();
-    TimePage::apply(*master, "-1", "999", true);
-    EXPECT_EQ(messageBoxes(), (std::vector<std::string>{WorkError, RestError}));  // work first
-    EXPECT_EQ(property().workMinutes, 60);
-    EXPECT_EQ(property().restMinutes, 5);
-    EXPECT_EQ(property().currentRestMinutes, 5);
-}
-
-TEST_F(SettingsPages, TimeApplyShowsTheNewLengthAtOnce) {
+TEST_F(SettingsPages, TimeApplyShowsTheNewLengthsAtOnceAlsoForTheRestInProgress) {
     ticks(3);
     TimePage::apply(*master, "25", "5", true);
     EXPECT_STREQ(fake().tray.tip, "作業中です。あと22分 [3 / 25分]");
-}
-
-TEST_F(SettingsPages, TimeApplyDuringARestChangesTheRestInProgress) {
     master->startRest();
     ticks(3);
     TimePage::apply(*master, "60", "10", true);
     EXPECT_STREQ(fake().tray.tip, "休憩中です。あと7分 [3 / 10分]");
     ticks(6);
-    EXPECT_EQ(property().phase, Resting);
+    EXPECT_EQ(p().phase, Resting);
     ticks(1);
-    EXPECT_EQ(property().phase, RestOver);
+    EXPECT_EQ(p().phase, RestOver);
 }
 
-TEST_F(SettingsPages, MoveClicksWriteAtOnceAndCancelRestores) {
+TEST_F(SettingsPages, MoveClicksWriteAtOnceAndCancelRestoresTheLastAppliedValues) {
     MovePage page;
-    MoveChecks checks = page.open(property());  // defaults: 上→下, 中, 普通
-    EXPECT_EQ(checks.kind, 12);
-    EXPECT_EQ(checks.size, 16);
-    EXPECT_EQ(checks.speed, 19);
-
-    RadioRange range = page.click(*master, 13);  // フェードイン
-    EXPECT_EQ(range.first, 11);
-    EXPECT_EQ(range.last, 14);
-    EXPECT_EQ(property().moveKind, 1);
+    const MoveChecks checks = page.open(p());  // defaults: 上→下, 中, 普通
+    EXPECT_EQ(ints(checks.kind, checks.size, checks.speed), ints(12, 16, 19));
+    const RadioRange range = page.click(*master, 13);  // フェードイン
+    EXPECT_EQ(ints(range.first, range.last), ints(11, 14));
     page.click(*master, 15);
     page.click(*master, 20);
-    EXPECT_EQ(property().moveSize, 0);
-    EXPECT_EQ(property().moveSpeed, 2);
+    page.takeColour(*master, 0x00FF00);
+    EXPECT_EQ(move(), ints(1, 0, 2, 0x00FF00));
     EXPECT_TRUE(page.click(*master, 21).empty());
     EXPECT_TRUE(page.click(*master, 99).empty());
     EXPECT_EQ(fake().count("startThread"), 0);
     EXPECT_TRUE(page.click(*master, 22).empty());  // 動きを見る: one run
     EXPECT_EQ(fake().count("startThread"), 1);
-
-    page.takeColour(*master, 0x00FF00);
-    EXPECT_EQ(property().noticeColor, 0x00FF00u);
     page.showSample(*master, 1366, 768);
     EXPECT_TRUE(fake().saw("moveWindow 513,288 341x192 repaint"));
     EXPECT_TRUE(fake().saw("opacity 128"));
-
     fake().calls.clear();
     page.cancel(*master);
-    EXPECT_EQ(property().moveKind, 3);
-    EXPECT_EQ(property().moveSize, 1);
-    EXPECT_EQ(property().moveSpeed, 1);
-    EXPECT_EQ(property().noticeColor, 255u);
+    EXPECT_EQ(move(), ints(3, 1, 1, 255));
     EXPECT_TRUE(parked());
-}
 
-TEST_F(SettingsPages, MoveCancelAfterApplyGoesBackToTheAppliedValues) {
-    MovePage page;
-    page.open(property());
+    page.open(p());
     page.click(*master, 13);
     page.takeColour(*master, 0xFF0000);
+    fake().calls.clear();
     page.apply(*master, MoveChecks{13, 17, 18});
     EXPECT_TRUE(parked());
-
     page.click(*master, 14);
     page.click(*master, 15);
     page.takeColour(*master, 0x123456);
     page.cancel(*master);
-    EXPECT_EQ(property().moveKind, 1);
-    EXPECT_EQ(property().moveSize, 2);
-    EXPECT_EQ(property().moveSpeed, 0);
-    EXPECT_EQ(property().noticeColor, 0xFF0000u);
+    EXPECT_EQ(move(), ints(1, 2, 0, 0xFF0000));
 }
 
 TEST_F(SettingsPages, SoundPreviewsAndWavPlaysOnlyOnceAFileWasChosen) {
-    std::strcpy(property().wavPath, "C:\\old.wav");
-    property().soundKind = 2;
+    std::strcpy(p().wavPath, "C:\\old.wav");
+    p().soundKind = 2;
     SoundPage page;
-    EXPECT_EQ(page.open(property()), 32);
+    EXPECT_EQ(page.open(p()), 32);
     EXPECT_STREQ(page.wavFileBuffer, "C:\\old.wav");
-
     EXPECT_TRUE(page.click(*master, 33));
-    EXPECT_EQ(fake().beeps, std::vector<uint32_t>{0x20});
     EXPECT_TRUE(page.click(*master, 37));  // a path from param.dat, but none chosen: silent
     EXPECT_TRUE(page.click(*master, 38));
-    EXPECT_TRUE(fake().mciMessages.empty());
-    EXPECT_EQ(fake().beeps.size(), 1u);
     EXPECT_FALSE(page.click(*master, 39));
+    EXPECT_TRUE(fake().mciMessages.empty());
+    EXPECT_EQ(fake().beeps, std::vector<uint32_t>{0x20});
 
     std::strcpy(page.wavFileBuffer, "C:\\new.wav");
     page.fileChosen(*master);
     page.click(*master, 37);
     ASSERT_EQ(fake().mciMessages.size(), 3u);
-    EXPECT_EQ(fake().mciMessages[1].find("C:\\new.wav") != std::string::npos, true);
-
-    // Cancel: the page writes nothing, but the choice of a file stands for the run.
-    EXPECT_STREQ(property().wavPath, "C:\\old.wav");
-    EXPECT_EQ(property().soundKind, 2);
-    EXPECT_EQ(master->sound->fileChosen, 1);
-
+    EXPECT_EQ(fake().mciMessages[1], "0x499 0 C:\\new.wav");
+    // Not applied yet: the page wrote nothing, but the choice of a file stands for the run.
+    EXPECT_STREQ(p().wavPath, "C:\\old.wav");
+    EXPECT_EQ(ints(p().soundKind, master->sound->fileChosen), ints(2, 1));
     page.apply(*master, 37);
-    EXPECT_EQ(property().soundKind, 7);
-    EXPECT_STREQ(property().wavPath, "C:\\new.wav");
+    EXPECT_EQ(p().soundKind, 7);
+    EXPECT_STREQ(p().wavPath, "C:\\new.wav");
 }
 
 TEST_F(SettingsPages, LongRestSetsThisRestOnly) {
-    EXPECT_STREQ(LongRest::InitialText, "60");
     EXPECT_EQ(LongRest::forCommand(1), LongRest::Action::Confirm);
     EXPECT_EQ(LongRest::forCommand(7), LongRest::Action::Close);
     for (unsigned id : {2u, 5u, 0u}) EXPECT_EQ(LongRest::forCommand(id), LongRest::Action::Nothing);  // Escape is 2
 
-    property().restMinutes = 15;
+    p().restMinutes = 15;
     master->startRest();
     ticks(10);
     LongRest::confirm(*master, "90");
-    EXPECT_EQ(property().currentRestMinutes, 90);
-    EXPECT_EQ(property().restMinutes, 15);
+    EXPECT_EQ(ints(p().currentRestMinutes, p().restMinutes), ints(90, 15));
     EXPECT_STREQ(fake().tray.tip, "休憩中です。あと80分 [10 / 90分]");
     ticks(79);
-    EXPECT_EQ(property().phase, Resting);
+    EXPECT_EQ(p().phase, Resting);
     ticks(1);
-    EXPECT_EQ(property().phase, RestOver);
+    EXPECT_EQ(p().phase, RestOver);
+    master->startRest();  // the next rest lasts the setting again
+    EXPECT_EQ(p().currentRestMinutes, 15);
 
-    // The next rest lasts the setting again.
-    master->startRest();
-    EXPECT_EQ(property().currentRestMinutes, 15);
-    EXPECT_TRUE(messageBoxes().empty());
-}
-
-TEST_F(SettingsPages, LongRestOfNothingEndsAtTheNextTickAndOutOfRangeGivesFive) {
+    // Nothing (0 or an empty edit) ends the rest at the next tick; out of range gives 5.
     for (const char* text : {"0", ""}) {
         master->startRest();
         ticks(2);
         LongRest::confirm(*master, text);
-        EXPECT_EQ(property().phase, Resting);
+        EXPECT_EQ(p().phase, Resting);
         ticks(1);
-        EXPECT_EQ(property().phase, RestOver) << text;
+        EXPECT_EQ(p().phase, RestOver) << text;
     }
+    EXPECT_TRUE(boxes().empty());
     master->startRest();
     LongRest::confirm(*master, "999");
-    EXPECT_EQ(messageBoxes(), std::vector<std::string>{RestError});
-    EXPECT_EQ(property().currentRestMinutes, 5);
-    EXPECT_EQ(property().restMinutes, 5);
-}
-
-TEST_F(SettingsPages, TrayLeftClickWhileRestingOpensTheLongRestDialogOnce) {
-    int opened = 0;
-    fake().onDialog = [&](platform::Dialog which) {
-        ASSERT_EQ(which, platform::Dialog::LongRest);
-        ++opened;
-        master->onTrayCallback(0, TrayLeftDown);  // a second click while it is open
-        LongRest::confirm(*master, "45");
-    };
-    master->onTrayCallback(0, TrayLeftDown);  // working: nothing
-    EXPECT_EQ(opened, 0);
-    master->startRest();
-    master->onTrayCallback(0, TrayLeftDown);
-    EXPECT_EQ(opened, 1);
-    EXPECT_EQ(property().currentRestMinutes, 45);
+    EXPECT_EQ(boxes(), std::vector<std::string>{RestError});
+    EXPECT_EQ(ints(p().currentRestMinutes, p().restMinutes), ints(5, 15));
 }
 
 }  // namespace
