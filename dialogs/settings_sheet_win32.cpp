@@ -255,11 +255,11 @@ INT_PTR CALLBACK soundPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
 
 void openSettingsSheet(HWND owner) {
     HINSTANCE instance = instanceOf(owner);
-    struct PageSpec {
+    struct PageTemplate {
         const char* name;
         DLGPROC procedure;
     };
-    const PageSpec specs[3] = {{"TIME", timePageProc}, {"MOVE", movePageProc}, {"SOUND", soundPageProc}};
+    const PageTemplate templates[3] = {{"TIME", timePageProc}, {"MOVE", movePageProc}, {"SOUND", soundPageProc}};
     HPROPSHEETPAGE pages[3] = {};
     for (int i = 0; i < 3; ++i) {
         PROPSHEETPAGEA page;
@@ -267,8 +267,8 @@ void openSettingsSheet(HWND owner) {
         page.dwSize = sizeof page;
         page.dwFlags = 0;  // the tab shows the template's caption
         page.hInstance = instance;
-        page.pszTemplate = specs[i].name;
-        page.pfnDlgProc = specs[i].procedure;
+        page.pszTemplate = templates[i].name;
+        page.pfnDlgProc = templates[i].procedure;
         pages[i] = CreatePropertySheetPageA(&page);
     }
     PROPSHEETHEADERA sheet;

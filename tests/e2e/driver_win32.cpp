@@ -1,35 +1,35 @@
 // rwdriver: a small console program that finds the program's windows and pokes them the
 // way Windows would, for the end-to-end tests under Wine.
 //
-// Window specs: "class=NAME", "title=TEXT" or both joined with ';' (top-level windows);
+// Windows are named by "class=NAME", "title=TEXT" or both joined with ';' (top-level windows);
 // adding ";child=TEXT" picks the descendant window with that text instead (a property page);
 // adding ";visible" skips hidden windows (the shell's balloon beside its hidden tooltip).
 // Texts on the command line and in the output are UTF-8; numbers may be decimal or 0x-hex.
 //
-//   wait SPEC [ms]                 wait until the window exists; prints its handle
-//   wait-gone SPEC [ms]            wait until no such window exists
-//   post SPEC MSG WPARAM LPARAM    PostMessage
-//   send SPEC MSG WPARAM LPARAM    SendMessageTimeout (1 s); prints the result
-//   rect SPEC                      window rectangle: x y width height
-//   client SPEC                    client area in screen coordinates: x y width height
-//   opacity SPEC                   layered alpha (GetLayeredWindowAttributes), -1 if none
-//   text SPEC [ID]                 text of the window, or of its control ID
-//   set-text SPEC ID TEXT          WM_SETTEXT on control ID
-//   controls SPEC                  one line per child: id class visible text
-//   command SPEC ID                posts WM_COMMAND(ID, BN_CLICKED) as a button press does
-//   bm-click SPEC ID               posts BM_CLICK to control ID (radio and check boxes)
-//   checked SPEC ID                BM_GETCHECK of control ID
-//   key SPEC VK                    posts WM_KEYDOWN/WM_KEYUP of VK to the focused control
-//   follow SPEC MS                 samples rect and layered alpha every ~2 ms until the window
+//   wait WINDOW [ms]                 wait until the window exists; prints its handle
+//   wait-gone WINDOW [ms]            wait until no such window exists
+//   post WINDOW MSG WPARAM LPARAM    PostMessage
+//   send WINDOW MSG WPARAM LPARAM    SendMessageTimeout (1 s); prints the result
+//   rect WINDOW                      window rectangle: x y width height
+//   client WINDOW                    client area in screen coordinates: x y width height
+//   opacity WINDOW                   layered alpha (GetLayeredWindowAttributes), -1 if none
+//   text WINDOW [ID]                 text of the window, or of its control ID
+//   set-text WINDOW ID TEXT          WM_SETTEXT on control ID
+//   controls WINDOW                  one line per child: id class visible text
+//   command WINDOW ID                posts WM_COMMAND(ID, BN_CLICKED) as a button press does
+//   bm-click WINDOW ID               posts BM_CLICK to control ID (radio and check boxes)
+//   checked WINDOW ID                BM_GETCHECK of control ID
+//   key WINDOW VK                    posts WM_KEYDOWN/WM_KEYUP of VK to the focused control
+//   follow WINDOW MS                 samples rect and layered alpha every ~2 ms until the window
 //                                  has left the parked state (5 x 5 at 0,0, alpha 0) and stayed
 //                                  back in it for 0.5 s, or MS passed (exit 1); prints
 //                                  "ms x y w h alpha" at each change
-//   wait-cover SPEC X Y MARGIN MS  waits until screen point X,Y lies MARGIN px inside the window
-//   in-shape SPEC X Y [X Y ...]    per screen point 1 if inside the window's shape (rect and
+//   wait-cover WINDOW X Y MARGIN MS  waits until screen point X,Y lies MARGIN px inside the window
+//   in-shape WINDOW X Y [X Y ...]    per screen point 1 if inside the window's shape (rect and
 //                                  region, GetWindowRgn), else 0; all read at one moment
 //   pixel X Y                      screen pixel as RRGGBB
-//   client-pixel SPEC X Y          pixel at client coordinates of the window
-//   gdi SPEC                       GDI object count of the window's process (GetGuiResources)
+//   client-pixel WINDOW X Y          pixel at client coordinates of the window
+//   gdi WINDOW                       GDI object count of the window's process (GetGuiResources)
 //   list                           every top-level window: handle class visible title
 //   keep                           waits forever (keeps the Wine session warm)
 #include <windows.h>
@@ -71,48 +71,48 @@ std::wstring className(HWND w) {
     return buffer;
 }
 
-struct Spec {
+struct Target {
     std::wstring cls, title, child;
     bool hasClass = false, hasTitle = false, hasChild = false, onlyVisible = false;
 };
 
-Spec parseSpec(const std::string& text) {
-    Spec spec;
+Target parseTarget(const std::string& text) {
+    Target target;
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find(';', start);
         if (end == std::string::npos) end = text.size();
         std::string part = text.substr(start, end - start);
         if (part.rfind("class=", 0) == 0) {
-            spec.cls = wide(part.substr(6));
-            spec.hasClass = true;
+            target.cls = wide(part.substr(6));
+            target.hasClass = true;
         } else if (part.rfind("title=", 0) == 0) {
-            spec.title = wide(part.substr(6));
-            spec.hasTitle = true;
+            target.title = wide(part.substr(6));
+            target.hasTitle = true;
         } else if (part.rfind("child=", 0) == 0) {
-            spec.child = wide(part.substr(6));
-            spec.hasChild = true;
+            target.child = wide(part.substr(6));
+            target.hasChild = true;
         } else if (part == "visible") {
-            spec.onlyVisible = true;
+            target.onlyVisible = true;
         }
         start = end + 1;
     }
-    return spec;
+    return target;
 }
 
 struct Search {
-    const Spec* spec;
+    const Target* target;
     HWND found;
 };
 
 BOOL CALLBACK matchWindow(HWND w, LPARAM parameter) {
     Search* search = reinterpret_cast<Search*>(parameter);
-    if (search->spec->hasClass && className(w) != search->spec->cls) return TRUE;
-    if (search->spec->onlyVisible && !IsWindowVisible(w)) return TRUE;
-    if (search->spec->hasTitle) {
+    if (search->target->hasClass && className(w) != search->target->cls) return TRUE;
+    if (search->target->onlyVisible && !IsWindowVisible(w)) return TRUE;
+    if (search->target->hasTitle) {
         wchar_t title[512] = {};
         GetWindowTextW(w, title, 512);
-        if (search->spec->title != title) return TRUE;
+        if (search->target->title != title) return TRUE;
     }
     search->found = w;
     return FALSE;
@@ -122,16 +122,16 @@ BOOL CALLBACK matchChild(HWND w, LPARAM parameter) {
     Search* search = reinterpret_cast<Search*>(parameter);
     wchar_t title[512] = {};
     GetWindowTextW(w, title, 512);
-    if (search->spec->child != title) return TRUE;
+    if (search->target->child != title) return TRUE;
     search->found = w;
     return FALSE;
 }
 
 HWND find(const std::string& text) {
-    Spec spec = parseSpec(text);
-    Search search{&spec, nullptr};
+    Target target = parseTarget(text);
+    Search search{&target, nullptr};
     EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found && spec.hasChild) {
+    if (search.found && target.hasChild) {
         HWND top = search.found;
         search.found = nullptr;
         EnumChildWindows(top, matchChild, reinterpret_cast<LPARAM>(&search));

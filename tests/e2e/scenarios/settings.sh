@@ -17,7 +17,7 @@ open_sheet() {
     drv post class=MAIN 0x111 40011 0 >/dev/null
     drv wait "$SHEET" 10000 >/dev/null
 }
-show_page() {  # index, spec of the page
+show_page() {  # index, window of the page
     drv post "$SHEET" $PSM_SETCURSEL "$1" 0 >/dev/null
     drv wait "$2" 5000 >/dev/null
 }
