@@ -29,6 +29,16 @@ bool writeAll(std::FILE* file, const uint8_t* data, size_t size) {
     return written == size && flushed;
 }
 
+// Size of an open file (its position is left at the end), or -1.
+int64_t sizeOfOpen(std::FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
+#ifdef _WIN32
+    return _ftelli64(file);
+#else
+    return static_cast<int64_t>(ftello(file));
+#endif
+}
+
 }  // namespace
 
 Faults& faults() {
@@ -94,14 +104,7 @@ bool readRecordBlocks(const std::string& name, size_t recordSize, size_t perBloc
     if (!file) return false;
     // No bigger than the file needs: a short history costs no large buffer.
     size_t capacity = perBlock * recordSize;
-    int64_t size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-#ifdef _WIN32
-        size = _ftelli64(file);
-#else
-        size = static_cast<int64_t>(ftello(file));
-#endif
-    }
+    const int64_t size = sizeOfOpen(file);
     std::rewind(file);
     if (size >= 0 && static_cast<uint64_t>(size) < capacity)
         capacity = std::max(recordSize, static_cast<size_t>(size) - static_cast<size_t>(size) % recordSize);
@@ -124,14 +127,7 @@ bool readRecordBlocks(const std::string& name, size_t recordSize, size_t perBloc
 int64_t fileSize(const std::string& name) {
     std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
     if (!file) return -1;
-    int64_t size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-#ifdef _WIN32
-        size = _ftelli64(file);
-#else
-        size = static_cast<int64_t>(ftello(file));
-#endif
-    }
+    const int64_t size = sizeOfOpen(file);
     std::fclose(file);
     return size;
 }
