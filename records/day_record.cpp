@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/little_endian.h"
 #include "records/arithmetic.h"
 
 int minuteCodeForPhase(int phase) {
@@ -21,11 +22,7 @@ void encodeDayRecord(const DayRecord& record, uint8_t* out) {
         out[OffMeanRun + c] = record.meanRun[c];
         out[OffRunCount + c] = record.runCount[c];
     }
-    const uint32_t t = record.startTime;
-    out[OffStartTime + 0] = static_cast<uint8_t>(t);
-    out[OffStartTime + 1] = static_cast<uint8_t>(t >> 8);
-    out[OffStartTime + 2] = static_cast<uint8_t>(t >> 16);
-    out[OffStartTime + 3] = static_cast<uint8_t>(t >> 24);
+    writeU32(out + OffStartTime, record.startTime);
 }
 
 DayRecordImage encodeDayRecord(const DayRecord& record) {
@@ -41,9 +38,7 @@ DayRecord decodeDayRecord(const uint8_t* image) {
         record.meanRun[c] = image[OffMeanRun + c];
         record.runCount[c] = image[OffRunCount + c];
     }
-    const uint8_t* t = image + OffStartTime;
-    record.startTime = static_cast<uint32_t>(t[0]) | static_cast<uint32_t>(t[1]) << 8 |
-                       static_cast<uint32_t>(t[2]) << 16 | static_cast<uint32_t>(t[3]) << 24;
+    record.startTime = readU32(image + OffStartTime);
     return record;
 }
 

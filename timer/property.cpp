@@ -4,23 +4,12 @@
 #include <vector>
 
 #include "app/data_files.h"
+#include "app/little_endian.h"
 
 namespace {
 
 constexpr size_t OffMoveKind = 1, OffMoveSize = 2, OffMoveSpeed = 3, OffSoundKind = 4;
 constexpr size_t OffColor = 8, OffWavPath = 12, OffWork = 272, OffRest = 276, OffLogOutput = 280;
-
-uint32_t readU32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-           static_cast<uint32_t>(p[3]) << 24;
-}
-
-void writeU32(uint8_t* p, uint32_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-    p[2] = static_cast<uint8_t>(v >> 16);
-    p[3] = static_cast<uint8_t>(v >> 24);
-}
 
 }  // namespace
 
