@@ -2,10 +2,10 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 #include "app/icon.h"
 #include "app/master.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "notice/notice_window_win32.h"
 
 namespace {

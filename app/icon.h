@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 class Master;
 

@@ -94,6 +94,8 @@ void Master::tick() {
 
 void Master::playAlert() { sound->play(); }
 
+void Master::showMinute() { icon->showMinute(); }
+
 // ---- The main window -----------------------------------------------------------------
 
 bool Master::onCreate(platform::WindowHandle window) {

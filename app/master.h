@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "timer/phase.h"
 
 class Property;
@@ -73,6 +73,8 @@ public:
     void clickThrough();
     void tick();
     void playAlert();
+    // Redraws the tray face and tip after a dialog changed the lengths.
+    void showMinute();
 
     // ---- The notice animation (one run at a time; see notice/).
     void startNotice();

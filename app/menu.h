@@ -1,7 +1,7 @@
 // The tray icon's popup menu, with the item that would restart the current phase greyed.
 #pragma once
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 class Master;
 

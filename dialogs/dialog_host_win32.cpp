@@ -1,7 +1,7 @@
 // Opens the program's dialogs for the main window.
 #include <windows.h>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "dialogs/dialogs_win32.h"
 
 namespace platform {

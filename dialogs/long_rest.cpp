@@ -1,6 +1,5 @@
 #include "dialogs/long_rest.h"
 
-#include "app/icon.h"
 #include "app/master.h"
 #include "dialogs/minutes_entry.h"
 #include "timer/property.h"
@@ -13,5 +12,5 @@ LongRest::Action LongRest::forCommand(unsigned id) {
 
 void LongRest::confirm(Master& master, const char* text) {
     master.property->currentRestMinutes = acceptedMinutes(master, text, 5, "休憩時間は0以上、300以下です");
-    master.icon->showMinute();
+    master.showMinute();
 }

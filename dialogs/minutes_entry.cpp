@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "app/master.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 
 int32_t parseMinutes(const char* text) {
     if (!text) return 0;

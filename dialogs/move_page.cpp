@@ -1,7 +1,7 @@
 #include "dialogs/move_page.h"
 
 #include "app/master.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "dialogs/settings_buttons.h"
 #include "notice/notice_window.h"
 #include "timer/property.h"

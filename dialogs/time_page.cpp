@@ -1,6 +1,5 @@
 #include "dialogs/time_page.h"
 
-#include "app/icon.h"
 #include "app/master.h"
 #include "dialogs/minutes_entry.h"
 #include "timer/property.h"
@@ -23,5 +22,5 @@ void TimePage::apply(Master& master, const char* workText, const char* restText,
     property.restMinutes = rest;
     property.currentRestMinutes = rest;
     property.logOutput = logChecked ? 1 : 0;
-    master.icon->showMinute();
+    master.showMinute();
 }

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 // Codes of Property's moveKind, moveSize and moveSpeed.
 enum MoveKind : uint8_t { MoveNone = 0, MoveFade = 1, MoveLeftRight = 2, MoveTopDown = 3 };

@@ -1,7 +1,7 @@
 // The notice window's portable side: the parked state and the shape with the pointer hole.
 #pragma once
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 constexpr int ParkedSize = 5;     // the parked window: 5 x 5 at (0, 0), opacity 0
 constexpr int PointerHoleRadius = 30;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 #include "records/arithmetic.h"
 #include "records/minute_tally.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/little_endian.h"
+#include "platform/little_endian.h"
 #include "records/arithmetic.h"
 
 int minuteCodeForPhase(int phase) {

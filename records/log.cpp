@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "app/master.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "records/arithmetic.h"
 #include "records/record_files.h"
 #include "timer/property.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 
 namespace recordfiles {
 

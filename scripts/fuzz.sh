@@ -18,7 +18,7 @@ CXX=${FUZZ_CXX:-clang++}
 flags=(-std=c++17 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=all -I"$root" -Wall -Wextra)
 common=("$root/records/day_record.cpp" "$root/records/arithmetic.cpp" "$root/records/compiled_state.cpp"
-        "$root/records/evaluate_state.cpp" "$root/records/record_files.cpp" "$root/records/minute_tally.cpp" "$root/app/data_files.cpp"
+        "$root/records/evaluate_state.cpp" "$root/records/record_files.cpp" "$root/records/minute_tally.cpp" "$root/platform/data_files.cpp"
         "$root/timer/property.cpp" "$root/tests/fuzz/fuzz_platform.cpp")
 
 # Seeds: a worked day, a short piece, an empty file, a run of damaged bytes.

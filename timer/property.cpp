@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/data_files.h"
-#include "app/little_endian.h"
+#include "platform/data_files.h"
+#include "platform/little_endian.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 class Master;
 

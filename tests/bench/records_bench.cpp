@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 #include "records/compiled_state.h"
 #include "records/day_record.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 namespace platform {
 

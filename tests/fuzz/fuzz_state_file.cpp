@@ -2,7 +2,7 @@
 // the archive check and an append keep the file a whole number of records.
 #include <vector>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 #include "records/day_record.h"
 #include "records/record_files.h"
 #include "tests/fuzz/fuzz_support.h"

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 
 namespace fuzz {
 

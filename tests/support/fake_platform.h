@@ -1,6 +1,6 @@
 // A recording stand-in for the operating system, for the native unit tests.
 //
-// Every call of app/platform.h is appended to `calls` as one readable line, and the test
+// Every call of platform/platform.h is appended to `calls` as one readable line, and the test
 // sets the clock, the cursor, the screen and the results the fake should give.
 #pragma once
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 struct FakePlatform {
     // What the fake answers.

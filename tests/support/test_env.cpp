@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 
 ScopedTimeZone::ScopedTimeZone(const char* zone) {
     if (const char* value = std::getenv("TZ")) old = value;

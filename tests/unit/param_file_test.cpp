@@ -4,7 +4,7 @@
 #include <cstring>
 #include <unistd.h>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 #include "tests/support/test_env.h"
 #include "timer/property.h"
 

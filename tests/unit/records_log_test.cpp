@@ -1,7 +1,7 @@
 // Today's record across ticks, midnight, restarts and failing writes, with a fake clock.
 #include <gtest/gtest.h>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 #include "records/log.h"
 #include "tests/unit/records_test_util.h"
 

@@ -4,7 +4,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 #include "records/arithmetic.h"
 #include "records/record_files.h"
 

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/data_files.h"
-#include "app/platform.h"
+#include "platform/data_files.h"
+#include "platform/platform.h"
 #include "records/compiled_state.h"
 #include "tools/report/report_folder.h"
 #include "tools/report/report_output.h"

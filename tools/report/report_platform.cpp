@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 namespace platform {
 

@@ -1,11 +1,11 @@
-#include "app/data_files.h"
+#include "platform/data_files.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 namespace datafiles {
 namespace {

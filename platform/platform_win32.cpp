@@ -1,4 +1,4 @@
-// The Win32 side of the seam declared in app/platform.h.
+// The Win32 side of the seam declared in platform/platform.h.
 #include <windows.h>
 #include <shellapi.h>
 #include <vfw.h>
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 // The shipped program is 32-bit and cannot be run here, so the record layouts it hands
 // to the system are checked when it is compiled.
