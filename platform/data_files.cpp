@@ -57,8 +57,21 @@ std::string pathOf(const std::string& name) {
 #else
     const char separator = '/';
 #endif
-    if (dir.back() == '\\' || dir.back() == '/') return dir + name;
+    if (endsWithSeparator(dir)) return dir + name;
     return dir + separator + name;
+}
+
+bool endsWithSeparator(const std::string& path) {
+    // Walked as code page 932 from the start: 0x5C is also the trail byte of many
+    // double-byte characters (表 is 95 5C), and a folder ending in one has no separator.
+    bool separator = false;
+    for (size_t i = 0; i < path.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(path[i]);
+        const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        separator = !lead && (byte == '\\' || byte == '/');
+        if (lead) ++i;
+    }
+    return separator;
 }
 
 bool readFile(const std::string& name, std::vector<uint8_t>& out, size_t maxBytes) {
