@@ -1,7 +1,6 @@
 #include "dialogs/minutes_entry.h"
 
 #include <cstdio>
-#include <ctime>
 
 #include "app/master.h"
 #include "platform/platform.h"
@@ -31,13 +30,8 @@ int32_t acceptedMinutes(Master& master, const char* text, int32_t fallback, cons
 }
 
 HourMinute currentHourMinute() {
-    std::time_t now = static_cast<std::time_t>(platform::currentTime());
-    HourMinute at;
-    if (const std::tm* local = std::localtime(&now)) {  // UI thread only
-        at.hour = local->tm_hour;
-        at.minute = local->tm_min;
-    }
-    return at;
+    const platform::ClockTime now = platform::localClock();
+    return HourMinute{now.hour, now.minute};
 }
 
 HourMinute addMinutes(HourMinute at, int32_t minutes) {

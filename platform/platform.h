@@ -18,6 +18,13 @@ using MenuHandle = void*;
 // ---- Clock ---------------------------------------------------------------------------
 // Seconds since 1970-01-01 UTC, as the C runtime's time() gives them.
 int64_t currentTime();
+// The local wall clock's hour and minute now (GetLocalTime): the system's time zone, not
+// the C runtime's TZ, and no end in 2038 for the 32-bit build.
+struct ClockTime {
+    int hour = 0;
+    int minute = 0;
+};
+ClockTime localClock();
 
 // ---- Files ---------------------------------------------------------------------------
 // The folder the program started in; fixed once at start so that nothing that changes

@@ -40,6 +40,15 @@ void fillTray(NOTIFYICONDATAA& nid, const TrayData& data) {
 // _time64: the 32-bit build's time_t would end in January 2038.
 int64_t currentTime() { return static_cast<int64_t>(_time64(nullptr)); }
 
+ClockTime localClock() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    ClockTime at;
+    at.hour = now.wHour;
+    at.minute = now.wMinute;
+    return at;
+}
+
 std::string currentDirectory() {
     char buffer[MAX_PATH] = {};
     DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <unistd.h>
 
@@ -75,6 +76,17 @@ void FakePlatform::runThreads() {
 namespace platform {
 
 int64_t currentTime() { return fake().now; }
+
+ClockTime localClock() {
+    if (fake().clock) return *fake().clock;
+    const std::time_t now = static_cast<std::time_t>(fake().now);
+    std::tm local{};
+    localtime_r(&now, &local);
+    ClockTime at;
+    at.hour = local.tm_hour;
+    at.minute = local.tm_min;
+    return at;
+}
 
 std::string currentDirectory() {
     char buffer[4096];

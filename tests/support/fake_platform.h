@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@
 struct FakePlatform {
     // What the fake answers.
     int64_t now = 1700000000;
+    // The local wall clock; when unset, `now` in the current TZ.
+    std::optional<platform::ClockTime> clock;
     platform::Point cursor{100, 100};
     int screenWidth = 1366;
     int screenHeight = 768;
