@@ -22,11 +22,14 @@ int32_t parseMinutes(const char* text) {
     return static_cast<int32_t>(value);
 }
 
-int32_t acceptedMinutes(Master& master, const char* text, int32_t fallback, const char* message) {
-    int32_t value = parseMinutes(text);
-    if (value >= MinutesLowest && value <= MinutesHighest) return value;
-    platform::messageBox(master.mainWindow, message, "エラー", 0);
-    return fallback;
+void acceptMinutes(Master& master, const char* text, int32_t fallback, const char* message,
+                   std::initializer_list<int32_t*> fields) {
+    const int32_t value = parseMinutes(text);
+    const bool inRange = value >= MinutesLowest && value <= MinutesHighest;
+    for (int32_t* field : fields) *field = inRange ? value : fallback;
+    // Only now: the box runs a modal loop in which the minute timer keeps ticking, and
+    // those ticks must already count with the default.
+    if (!inRange) platform::messageBox(master.mainWindow, message, "エラー", 0);
 }
 
 HourMinute currentHourMinute() {

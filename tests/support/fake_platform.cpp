@@ -185,6 +185,7 @@ bool leftButtonDown() { return fake().leftButton; }
 
 void messageBox(WindowHandle, const char* text, const char* caption, unsigned style) {
     fake().record("messageBox " + str(caption) + " " + str(text) + " " + std::to_string(style));
+    if (fake().onMessageBox) fake().onMessageBox(str(text));
 }
 
 void messageBeep(uint32_t type) {

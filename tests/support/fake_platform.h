@@ -40,6 +40,8 @@ struct FakePlatform {
     uint64_t monotonic = 0;       // advanced by sleepMilliseconds
     std::vector<void (*)()> threads;  // routines started and not yet run
 
+    // Called while a message box is "open" (its modal loop keeps ticking), with its text.
+    std::function<void(const std::string&)> onMessageBox;
     // Called instead of a modal dialog; lets a test act while it is "open".
     std::function<void(platform::Dialog)> onDialog;
     // Runs the routines started by startThread, in order, until none is left.
