@@ -146,6 +146,7 @@ int64_t fileSize(const std::string& name) {
 }
 
 bool replaceFile(const std::string& name, const uint8_t* data, size_t size) {
+    if (faults().unwritable == name) return false;
     const std::string target = pathOf(name);
     const std::string temporary = target + ".new";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
@@ -159,7 +160,7 @@ bool replaceFile(const std::string& name, const uint8_t* data, size_t size) {
 }
 
 bool appendRecord(const std::string& name, const uint8_t* data, size_t size) {
-    if (size == 0) return false;
+    if (size == 0 || faults().unwritable == name) return false;
     const std::string target = pathOf(name);
     int64_t existing = fileSize(name);
     uint64_t whole = 0;

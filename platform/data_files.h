@@ -46,6 +46,7 @@ bool removeFile(const std::string& name);
 struct Faults {
     int64_t bytesBeforeWriteFails = -1;
     bool renameFails = false;
+    std::string unwritable;  // every write to this data file fails (held by another program)
 };
 Faults& faults();
 

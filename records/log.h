@@ -3,7 +3,8 @@
 // Today's record lives in memory; it is saved whole to stateTmp.dat (atomically replaced)
 // at every tick on a minute that is a multiple of five, at start-up when a record was
 // restored, right after a day was archived, and at exit. When the local date changes the
-// finished record is appended once to state.dat, the history the statistics compile.
+// finished record is appended once to state.dat, the history the statistics compile; a day
+// that cannot be appended yet waits in stateWait.dat.
 #pragma once
 
 #include <cstdint>
@@ -40,10 +41,12 @@ public:
     static void summarize(DayRecord& day) { ::summarize(day); }
 
     // Finished days whose append to state.dat failed (a full disk, a locked file); they are
-    // appended again before anything else at each tick and at exit, oldest first.
+    // appended again before anything else at start, at each tick and at exit, oldest
+    // first. stateWait.dat keeps them on disk meanwhile, so a killed run loses none.
     std::vector<DayRecord> unarchived;
 
 private:
+    bool waitingSaved = true;  // stateWait.dat holds exactly `unarchived`
     bool logOutput() const;
     void retryArchive();
 };
