@@ -27,48 +27,30 @@ TEST(PlannedEndTime, FollowsTheWallClockNotTheRuntimesTimeZoneOr2038) {
 class RejectedLength : public MasterTest {};
 
 TEST_F(RejectedLength, IsInForceWhileItsMessageBoxIsOpen) {
+    // Each period is left one tick short of the end it would have with the old length.
     const struct {
         const char* what;
-        std::function<void(Master&)> before;  // leaves the period one tick short of its end
-        std::function<void(Master&)> apply;   // an out-of-range length
-        Phase after;                          // after the tick inside the box
-        int length;                           // the length the period then has
+        std::function<void(Master&)> before, apply;
+        Phase after;  // after one tick inside the box
+        int32_t Property::*length;
+        int32_t fallback;
     } rows[] = {
-        {"work 301 on the TIME page",
-         [](Master& m) {
-             m.property->workMinutes = 25;
-             for (int i = 0; i < 24; ++i) m.tick();
-         },
-         [](Master& m) { TimePage::apply(m, "301", "5", true); }, Working, 60},
-        {"rest 999 on the TIME page",
-         [](Master& m) {
-             TimePage::apply(m, "60", "3", true);
-             m.startRest();
-             m.tick(), m.tick();
-         },
-         [](Master& m) { TimePage::apply(m, "60", "999", true); }, Resting, 5},
-        {"999 in the long-rest dialog",
-         [](Master& m) {
-             m.startRest();
-             m.property->currentRestMinutes = 3;
-             m.tick(), m.tick();
-         },
-         [](Master& m) { LongRest::confirm(m, "999"); }, Resting, 5},
+        {"work 301 on the TIME page", [](Master& m) { m.property->workMinutes = 25, m.property->elapsedMinutes = 24; },
+         [](Master& m) { TimePage::apply(m, "301", "5", true); }, Working, &Property::workMinutes, 60},
+        {"rest 999 on the TIME page", [](Master& m) { m.startRest(), m.property->currentRestMinutes = 3, m.tick(), m.tick(); },
+         [](Master& m) { TimePage::apply(m, "60", "999", true); }, Resting, &Property::currentRestMinutes, 5},
+        {"999 in the long-rest dialog", [](Master& m) { m.startRest(), m.property->currentRestMinutes = 3, m.tick(), m.tick(); },
+         [](Master& m) { LongRest::confirm(m, "999"); }, Resting, &Property::currentRestMinutes, 5},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         master->startWork();
         r.before(*master);
         int boxes = 0;
-        fake().onMessageBox = [&](const std::string&) {
-            ++boxes;
-            master->tick();
-        };
+        fake().onMessageBox = [&](const std::string&) { ++boxes, master->tick(); };
         r.apply(*master);
         fake().onMessageBox = nullptr;
-        EXPECT_EQ(boxes, 1);
-        EXPECT_EQ(p().phase, r.after);
-        EXPECT_EQ(r.after == Working ? p().workMinutes : p().currentRestMinutes, r.length);
+        EXPECT_EQ(ints(boxes, p().phase, p().*r.length), ints(1, r.after, r.fallback));
     }
 }
 
