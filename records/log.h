@@ -46,7 +46,7 @@ public:
     std::vector<DayRecord> unarchived;
 
 private:
-    bool waitingSaved = true;  // stateWait.dat holds exactly `unarchived`
+    bool waitingSaved = true;  // stateWait.dat holds every day of `unarchived`
     bool logOutput() const;
     void retryArchive();
 };

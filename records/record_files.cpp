@@ -44,12 +44,14 @@ bool archive(const DayRecord& record) {
 
 std::vector<DayRecord> readWaiting() {
     std::vector<DayRecord> days;
-    datafiles::readRecords(WaitingFileName, DayRecordSize, [&](const uint8_t* image) { days.push_back(decodeDayRecord(image)); });
+    datafiles::readRecords(WaitingFileName, DayRecordSize,
+                           [&](const uint8_t* image) { days.push_back(decodeDayRecord(image)); });
     if (days.empty()) return days;
     // The whole history, not only its last day: a file that could not be removed may have
     // outlived later appends. Read only in the rare start with a waiting day.
     std::set<uint32_t> begun;
-    datafiles::readRecords(StateFileName, DayRecordSize, [&](const uint8_t* image) { begun.insert(decodeDayRecord(image).startTime); });
+    datafiles::readRecords(StateFileName, DayRecordSize,
+                           [&](const uint8_t* image) { begun.insert(decodeDayRecord(image).startTime); });
     std::vector<DayRecord> left;
     for (const DayRecord& day : days)
         if (!begun.count(day.startTime)) left.push_back(day);
