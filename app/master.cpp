@@ -4,7 +4,9 @@
 
 #include "app/icon.h"
 #include "app/menu.h"
+#include "notice/quiet_rule.h"
 #include "records/log.h"
+#include "timer/options.h"
 #include "timer/property.h"
 #include "timer/sound.h"
 
@@ -16,6 +18,7 @@ Master::Master() {
     log = std::make_unique<Log>(this);
     icon = std::make_unique<Icon>(this);
     menu = std::make_unique<Menu>(this);
+    options = std::make_unique<Options>();
 }
 
 Master::~Master() {
@@ -31,6 +34,7 @@ Master::~Master() {
 // ---- The work timer ------------------------------------------------------------------
 
 void Master::startWork() {
+    pauseMinutesLeft = 0;
     property->phase = Working;
     property->resetElapsed();
     icon->showPhase();
@@ -38,6 +42,7 @@ void Master::startWork() {
 }
 
 void Master::startRest() {
+    pauseMinutesLeft = 0;
     property->phase = Resting;
     property->currentRestMinutes = property->restMinutes;  // a long rest lasts one rest only
     property->resetElapsed();
@@ -51,6 +56,11 @@ void Master::stop() {
     menu->update();
 }
 
+void Master::pause(int32_t minutes) {
+    pauseMinutesLeft = minutes;  // first, so that the tip shows the pause
+    stop();
+}
+
 void Master::clickThrough() {
     if (property->phase == WorkOver) {
         balloonPending = 0;
@@ -62,25 +72,21 @@ void Master::clickThrough() {
 }
 
 void Master::tick() {
+    // The pause's last minute is still recorded as stopped; work starts after it.
+    const bool pauseEnds = pauseMinutesLeft > 0 && --pauseMinutesLeft == 0;
     switch (property->advance()) {
     case TickReminder: {
         int64_t remaining = static_cast<int64_t>(property->workMinutes) - property->elapsedMinutes;
-        repeatCount = remaining <= 5 ? 3 : remaining <= 10 ? 2 : 1;
-        startNotice();
-        playAlert();
+        startNoticeSeries(remaining <= 5 ? 3 : remaining <= 10 ? 2 : 1);
         break;
     }
     case TickWorkEnd:
         showWorkEndNotice();
-        repeatCount = 1;
-        startNotice();
-        playAlert();
+        startNoticeSeries(1);
         break;
     case TickOverrun:
         showOverrunNotice();
-        repeatCount = 3;
-        startNotice();
-        playAlert();
+        startNoticeSeries(3);
         break;
     case TickRestEnd:
         showRestEndNotice();  // the rest end comes alone: no notice, no sound
@@ -88,8 +94,22 @@ void Master::tick() {
     default:
         break;
     }
-    icon->showMinute();
+    if (!pauseEnds) icon->showMinute();
     log->minuteTick();
+    if (pauseEnds) {
+        startWork();
+        showPauseEndNotice();
+    }
+}
+
+void Master::startNoticeSeries(uint8_t runs) {
+    // Skipped, not postponed: a sweep after the presentation would remind of nothing.
+    if (options->quietFullscreen &&
+        personIsBusy(platform::userNotificationState(), platform::foregroundWindow()))
+        return;
+    repeatCount = runs;
+    startNotice();
+    playAlert();
 }
 
 void Master::playAlert() { sound->play(); }
@@ -157,7 +177,13 @@ void Master::onCommand(unsigned id) {
     switch (id) {
     case CmdStartWork: startWork(); break;
     case CmdStartRest: startRest(); break;
-    case CmdStop: stop(); break;
+    case CmdStop:
+        pauseMinutesLeft = 0;
+        stop();
+        break;
+    case CmdPause30: pause(30); break;
+    case CmdPause60: pause(60); break;
+    case CmdPause120: pause(120); break;
     case CmdSettings: openGuardedDialog(platform::Dialog::Settings); break;
     case CmdWorkStatus: openGuardedDialog(platform::Dialog::WorkStatus); break;
     case CmdEvaluation:

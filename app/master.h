@@ -18,12 +18,17 @@ class Sound;
 class Log;
 class Icon;
 class Menu;
+struct Options;
 
 // Commands of the tray menu (WM_COMMAND ids).
 enum Command : unsigned {
     CmdStartWork = 40001,
     CmdStartRest = 40002,
     CmdStop = 40003,
+    CmdPause30 = 40004,
+    CmdPause60 = 40005,
+    CmdPause120 = 40006,
+    CmdPauseMenu = 40007,  // the submenu "一時停止" itself
     CmdSettings = 40011,
     CmdWorkStatus = 40012,
     CmdEvaluation = 40013,
@@ -57,10 +62,14 @@ public:
     std::unique_ptr<Log> log;
     std::unique_ptr<Icon> icon;
     std::unique_ptr<Menu> menu;
+    std::unique_ptr<Options> options;
     std::atomic<uint8_t> animating{0};
     std::atomic<uint8_t> repeatCount{1};
     std::atomic<uint32_t> threadId{0};
     uint8_t balloonPending = 0;
+    // Minutes until a timed pause ends and work starts by itself; 0 when not paused.
+    // Never saved: a program started again starts work as always.
+    int32_t pauseMinutesLeft = 0;
 
     // Shell state beside Master, touched only on the UI thread.
     platform::TrayData trayData;
@@ -70,9 +79,13 @@ public:
     void startWork();
     void startRest();
     void stop();
+    void pause(int32_t minutes);  // stops now and starts work again after `minutes` ticks
     void clickThrough();
     void tick();
     void playAlert();
+    // Starts a notice series of `runs` runs with its sound, unless the person is busy in a
+    // full-screen program and the option says to keep quiet then.
+    void startNoticeSeries(uint8_t runs);
     // Redraws the tray face and tip after a dialog changed the lengths.
     void showMinute();
 
@@ -85,6 +98,7 @@ public:
     void showWorkEndNotice();
     void showOverrunNotice();
     void showRestEndNotice();
+    void showPauseEndNotice();
     bool showBalloon(const char* title, const char* text);
 
     // ---- The main window's messages, as plain calls.

@@ -101,6 +101,32 @@ void sleepMilliseconds(unsigned milliseconds);
 // Milliseconds from an arbitrary fixed start; steady (never goes back).
 uint64_t monotonicMilliseconds();
 
+// ---- The person at the screen --------------------------------------------------------
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+// SHQueryUserNotificationState's answer (a QUNS_* value), 0 when the call failed.
+int userNotificationState();
+// The window the person works in, and the monitor it is on.
+struct ForegroundWindow {
+    bool present = false;      // false when no window has the foreground
+    bool isDesktop = false;    // the desktop or shell window itself
+    std::string className;     // for the taskbar and the desktop's own windows
+    Rect window;               // screen coordinates
+    Rect monitor;              // the whole monitor the window is on
+};
+ForegroundWindow foregroundWindow();
+
+// ---- Start at logon ------------------------------------------------------------------
+// Whether "RestWarden.lnk" stands in the user's Startup folder and points at this program.
+bool startupShortcutExists();
+// Creates that shortcut (target: this program, working folder: the data folder) or
+// deletes it; true when the folder ends up as asked.
+bool setStartupShortcut(bool present, const std::string& workingFolder);
+
 // ---- Dialogs -------------------------------------------------------------------------
 enum class Dialog { Settings, WorkStatus, Evaluation, Version, LongRest };
 // Runs the dialog modally, owned by `owner`; returns when it is closed.

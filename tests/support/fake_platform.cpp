@@ -134,7 +134,7 @@ IconHandle loadIcon(const char* name) {
 MenuHandle loadMenu(const char* name) {
     FakePlatform& f = fake();
     f.record("loadMenu " + str(name));
-    for (unsigned id : {40001u, 40002u, 40003u, 40011u, 40012u, 40013u, 40014u, 40021u}) f.menuStates[id] = 0;
+    for (unsigned id : {40001u, 40002u, 40003u, 40004u, 40005u, 40006u, 40007u, 40011u, 40012u, 40013u, 40014u, 40021u}) f.menuStates[id] = 0;
     static int bar;
     return &bar;
 }
@@ -182,6 +182,15 @@ Point cursorPosition() { return fake().cursor; }
 int screenWidth() { return fake().screenWidth; }
 int screenHeight() { return fake().screenHeight; }
 bool leftButtonDown() { return fake().leftButton; }
+
+int userNotificationState() { return fake().notificationState; }
+ForegroundWindow foregroundWindow() { return fake().foreground; }
+bool startupShortcutExists() { return fake().startupShortcut; }
+bool setStartupShortcut(bool present, const std::string& folder) {
+    fake().record("setStartupShortcut " + std::to_string(present) + " " + folder);
+    fake().startupShortcut = present;
+    return true;
+}
 
 void messageBox(WindowHandle, const char* text, const char* caption, unsigned style) {
     fake().record("messageBox " + str(caption) + " " + str(text) + " " + std::to_string(style));

@@ -28,6 +28,9 @@ struct FakePlatform {
     bool trayFailureIsTimeout = true;
     std::vector<bool> trayModifyResults;
     bool balloonResult = true;  // what showBalloon answers
+    int notificationState = 5;  // QUNS_ACCEPTS_NOTIFICATIONS
+    platform::ForegroundWindow foreground;
+    bool startupShortcut = false;
 
     // What the fake saw.
     std::vector<std::string> calls;
