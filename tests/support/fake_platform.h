@@ -25,6 +25,7 @@ struct FakePlatform {
     bool trayFailureIsTimeout = true;
     std::vector<bool> trayModifyResults;
     bool balloonResult = true;  // what showBalloon answers
+    platform::InputTicks input;  // what inputTicks answers
 
     // What the fake saw.
     std::vector<std::string> calls;
