@@ -81,7 +81,8 @@ TEST_F(AwayRest, RecodesTodaysWorkSinceLeavingButNoArchivedDay) {
         fake().input = {1000 * Minute, 1000 * Minute - idle};
         master->tick();
     };
-    master->log->record = emptyDayRecord(static_cast<uint32_t>(localTime(2030, 3, 1, 8)));
+    master->log->record = emptyDayRecord(static_cast<uint32_t>(localTime(2030, 3, 1, 0)));
+    master->log->record.minutes[0] = master->log->record.minutes[1] = MinuteWorking;
     master->options->awayMinutes = 3;
     tickAt(1, 23, 58, 0, 0);
     tickAt(1, 23, 59, 0, 0);
@@ -90,7 +91,7 @@ TEST_F(AwayRest, RecodesTodaysWorkSinceLeavingButNoArchivedDay) {
     tickAt(2, 0, 1, 30, 4 * Minute);
     const std::vector<uint8_t> archive = readBytes("state.dat");
     ASSERT_EQ(archive.size(), DayRecordSize);
-    EXPECT_EQ(ints(archive[1438], archive[1439]), ints(MinuteWorking, MinuteWorking));
+    EXPECT_EQ(ints(archive[0], archive[1], archive[1438], archive[1439]), ints(1, 1, 1, 1));
 
     master->startWork();
     for (int minute : {2, 3, 4, 6}) tickAt(2, 0, minute, 0, 0);
