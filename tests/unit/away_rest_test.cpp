@@ -15,13 +15,9 @@ constexpr int64_t NotLocked = -1;
 class AwayRest : public MasterTest {};
 
 TEST_F(AwayRest, TickTakesWorkAwayForTheSetMinutesAsRest) {
-    struct Row {
-        const char* what;
-        uint8_t phase, on;
-        uint32_t now, lastInput;
-        int64_t lockedAt;
-        bool unlocked;
-        std::vector<int64_t> after;  // phase, elapsed, current rest, repeatCount, balloonPending
+    struct Row {  // after: phase, elapsed, current rest, repeatCount, balloonPending
+        const char* what; uint8_t phase, on; uint32_t now, lastInput; int64_t lockedAt; bool unlocked;
+        std::vector<int64_t> after;
     };
     const Row rows[] = {
         {"idle just below", Working, 1, T, T - 5 * Minute + 1, NotLocked, false, ints(Working, 8, 99, 3, 1)},
@@ -41,9 +37,8 @@ TEST_F(AwayRest, TickTakesWorkAwayForTheSetMinutesAsRest) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         master->startWork();  // the menu as in work
-        master->sessionLocked = false;
         fake().input.now = static_cast<uint32_t>(row.lockedAt);
-        if (row.lockedAt != NotLocked) master->onSessionChange(platform::SessionLock);
+        master->onSessionChange(row.lockedAt == NotLocked ? platform::SessionUnlock : platform::SessionLock);
         if (row.unlocked) master->onSessionChange(platform::SessionUnlock);
         fake().input = {row.now, row.lastInput};
         master->options->awayIsRest = row.on;
