@@ -14,18 +14,20 @@ Master* theMaster = nullptr;
 
 Master::Master() {
     property = std::make_unique<Property>(this);
+    options = std::make_unique<Options>(loadOptions());
     sound = std::make_unique<Sound>(this);
     log = std::make_unique<Log>(this);
     icon = std::make_unique<Icon>(this);
     menu = std::make_unique<Menu>(this);
-    options = std::make_unique<Options>();
 }
 
 Master::~Master() {
     // The day record is saved while the settings (its logOutput flag) still exist; then
-    // the settings are saved; then the rest goes.
+    // the settings and the options are saved; then the rest goes.
     log.reset();
     property.reset();
+    saveOptions(*options);
+    options.reset();
     sound.reset();
     icon.reset();
     menu.reset();
@@ -74,6 +76,8 @@ void Master::clickThrough() {
 void Master::tick() {
     // The pause's last minute is still recorded as stopped; work starts after it.
     const bool pauseEnds = pauseMinutesLeft > 0 && --pauseMinutesLeft == 0;
+    // Someone who left the desk has been resting; this tick then counts a minute of that rest.
+    if (options->awayIsRest) restWhileAway();
     switch (property->advance()) {
     case TickReminder: {
         int64_t remaining = static_cast<int64_t>(property->workMinutes) - property->elapsedMinutes;
@@ -137,6 +141,7 @@ bool Master::onCreate(platform::WindowHandle window) {
     menu->load();
     sound->createWindow();
     platform::setWindowTimer(window, MinuteTimerId, 60000);
+    platform::watchSessionChanges(window);
     startWork();
     dialogOpen.fill(0);
     return true;
@@ -148,7 +153,10 @@ void Master::onClose() {
 }
 
 void Master::onDestroy() {
-    if (mainWindow) platform::killWindowTimer(mainWindow, MinuteTimerId);
+    if (mainWindow) {
+        platform::killWindowTimer(mainWindow, MinuteTimerId);
+        platform::unwatchSessionChanges(mainWindow);
+    }
     sound->closeWindow();
     menu->destroy();
     if (trayData.window) platform::notifyIcon(platform::TrayOp::Delete, trayData);
@@ -163,6 +171,7 @@ void Master::onTaskbarCreated() {
 void Master::saveForShutdown() {
     log->saveTemp();
     property->save();
+    saveOptions(*options);
 }
 
 void Master::openGuardedDialog(platform::Dialog which) {

@@ -62,7 +62,7 @@ public:
     std::unique_ptr<Log> log;
     std::unique_ptr<Icon> icon;
     std::unique_ptr<Menu> menu;
-    std::unique_ptr<Options> options;
+    std::unique_ptr<Options> options;  // restwarden.ini
     std::atomic<uint8_t> animating{0};
     std::atomic<uint8_t> repeatCount{1};
     std::atomic<uint32_t> threadId{0};
@@ -70,6 +70,9 @@ public:
     // Minutes until a timed pause ends and work starts by itself; 0 when not paused.
     // Never saved: a program started again starts work as always.
     int32_t pauseMinutesLeft = 0;
+    // The session is locked, since the tick count `lockedAt` (UI thread only).
+    bool sessionLocked = false;
+    uint32_t lockedAt = 0;
 
     // Shell state beside Master, touched only on the UI thread.
     platform::TrayData trayData;
@@ -88,6 +91,14 @@ public:
     void startNoticeSeries(uint8_t runs);
     // Redraws the tray face and tip after a dialog changed the lengths.
     void showMinute();
+
+    // ---- Time away from the PC (app/away_rest.cpp).
+    // Milliseconds since the last input, or since the lock if the session is locked longer.
+    uint32_t awayMilliseconds() const;
+    // At a tick while working: a person away for the set minutes is taken to have been
+    // resting since they left. True when the phase became Resting.
+    bool restWhileAway();
+    void onSessionChange(uintptr_t event);  // SessionLock, SessionUnlock; others ignored
 
     // ---- The notice animation (one run at a time; see notice/).
     void startNotice();
@@ -112,7 +123,8 @@ public:
     void onTrayCallback(uintptr_t wParam, uintptr_t lParam);
     // The taskbar was re-created (Explorer restarted): put the icon back as it was.
     void onTaskbarCreated();
-    // Windows is ending the session: save what a normal exit saves, now.
+    // Windows is ending the session: save what a normal exit saves (today's record,
+    // param.dat, restwarden.ini), now.
     void saveForShutdown();
 
     // Opens a dialog unless it is already open.

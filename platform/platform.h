@@ -126,6 +126,22 @@ bool startupShortcutExists();
 // Creates that shortcut (target: this program, working folder: the data folder) or
 // deletes it; true when the folder ends up as asked.
 bool setStartupShortcut(bool present, const std::string& workingFolder);
+// ---- Presence ------------------------------------------------------------------------
+// The session's tick count (GetTickCount: milliseconds, running on through sleep and
+// wrapping every 49.7 days) and the tick of its last keyboard or mouse input
+// (GetLastInputInfo). The input is read first, so it is never later than `now`.
+struct InputTicks {
+    uint32_t now = 0;
+    uint32_t lastInput = 0;
+};
+InputTicks inputTicks();
+// Session lock and unlock reach the window as SessionChangeMessage (WM_WTSSESSION_CHANGE)
+// once it is registered (WTSRegisterSessionNotification, this session only).
+constexpr unsigned SessionChangeMessage = 0x2B1;
+constexpr uintptr_t SessionLock = 7;    // WTS_SESSION_LOCK
+constexpr uintptr_t SessionUnlock = 8;  // WTS_SESSION_UNLOCK
+void watchSessionChanges(WindowHandle window);
+void unwatchSessionChanges(WindowHandle window);
 
 // ---- Dialogs -------------------------------------------------------------------------
 enum class Dialog { Settings, WorkStatus, Evaluation, Version, LongRest };

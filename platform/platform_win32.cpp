@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <vfw.h>
+#include <wtsapi32.h>
 
 #include <cstdio>
 #include <cstring>
@@ -225,5 +226,23 @@ bool startThread(void (*routine)(), uint32_t* threadId) {
 void sleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }
 
 uint64_t monotonicMilliseconds() { return GetTickCount64(); }
+
+InputTicks inputTicks() {
+    LASTINPUTINFO info;
+    info.cbSize = sizeof info;
+    info.dwTime = 0;
+    const BOOL known = GetLastInputInfo(&info);
+    InputTicks ticks;
+    ticks.now = GetTickCount();
+    // Without an answer the input is taken as now: never away rather than away by mistake.
+    ticks.lastInput = known ? info.dwTime : ticks.now;
+    return ticks;
+}
+
+void watchSessionChanges(WindowHandle window) {
+    WTSRegisterSessionNotification(static_cast<HWND>(window), NOTIFY_FOR_THIS_SESSION);
+}
+
+void unwatchSessionChanges(WindowHandle window) { WTSUnRegisterSessionNotification(static_cast<HWND>(window)); }
 
 }  // namespace platform

@@ -86,3 +86,20 @@ void Log::minuteTick() {
     if (code >= 0 && slot >= 0 && slot < static_cast<int>(MinutesPerDay)) record.minutes[slot] = static_cast<int8_t>(code);
     if (local.tm_min % 5 == 0) saveTemp();
 }
+
+void Log::recordAwayAsRest(int64_t awaySeconds) {
+    // The record is brought to today first: an earlier day is archived as it was lived.
+    now = platform::currentTime();
+    if (!unarchived.empty() && logOutput()) retryArchive();
+    checkDayChange();
+    std::tm local{}, left{};
+    if (!localFields(now, local)) return;
+    const int64_t leftAt = now - awaySeconds;
+    int first = 0;  // they left on an earlier day: all of today
+    if (sameLocalDate(leftAt, now) && localFields(leftAt, left)) first = left.tm_hour * 60 + left.tm_min;
+    const int last = local.tm_hour * 60 + local.tm_min;
+    for (int slot = first; slot <= last && slot < static_cast<int>(MinutesPerDay); ++slot) {
+        int8_t& minute = record.minutes[slot];
+        if (minute == MinuteWorking || minute == MinuteWorkOver) minute = MinuteResting;
+    }
+}

@@ -31,6 +31,10 @@ public:
 
     // Records the current phase in the slot of the current local minute.
     void minuteTick();
+    // The person has been away for `awaySeconds`: today's minutes from the one they left in
+    // up to the current one that were recorded as working or overrun become resting.
+    // Minutes nobody ticked stay empty, and a day already archived is never touched.
+    void recordAwayAsRest(int64_t awaySeconds);
     // Replaces stateTmp.dat with today's record (only when records are written).
     void saveTemp();
 

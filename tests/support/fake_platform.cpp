@@ -237,6 +237,10 @@ void sleepMilliseconds(unsigned ms) {
 
 uint64_t monotonicMilliseconds() { return fake().monotonic; }
 
+InputTicks inputTicks() { return fake().input; }
+void watchSessionChanges(WindowHandle) { fake().record("watchSessionChanges"); }
+void unwatchSessionChanges(WindowHandle) { fake().record("unwatchSessionChanges"); }
+
 void runDialog(Dialog which, WindowHandle) {
     fake().record("runDialog " + std::to_string(static_cast<int>(which)));
     if (fake().onDialog) fake().onDialog(which);

@@ -31,6 +31,7 @@ struct FakePlatform {
     int notificationState = 5;  // QUNS_ACCEPTS_NOTIFICATIONS
     platform::ForegroundWindow foreground;
     bool startupShortcut = false;
+    platform::InputTicks input;  // what inputTicks answers
 
     // What the fake saw.
     std::vector<std::string> calls;
