@@ -260,13 +260,24 @@ void enableAwayMinutes(HWND page) {
     EnableWindow(GetDlgItem(page, OtherAwayMinutesEdit), IsDlgButtonChecked(page, OtherAwayCheck) == BST_CHECKED);
 }
 
+// The page's check boxes and the fields they stand for.
+constexpr struct {
+    int id;
+    bool OtherPageTexts::*checked;
+} OtherChecks[] = {
+    {OtherAwayCheck, &OtherPageTexts::awayChecked},
+    {OtherQuietCheck, &OtherPageTexts::quietChecked},
+    {OtherLogonCheck, &OtherPageTexts::logonChecked},
+    {OtherAllMonitorsCheck, &OtherPageTexts::allMonitorsChecked},
+};
+
 INT_PTR CALLBACK otherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     Master& master = *theMaster;
     switch (message) {
     case WM_INITDIALOG: {
         SendDlgItemMessageA(page, OtherAwayMinutesEdit, EM_LIMITTEXT, 2, 0);
         OtherPageTexts texts = OtherPage::opening(*master.options);
-        CheckDlgButton(page, OtherAwayCheck, texts.awayChecked ? BST_CHECKED : BST_UNCHECKED);
+        for (const auto& box : OtherChecks) CheckDlgButton(page, box.id, texts.*box.checked ? BST_CHECKED : BST_UNCHECKED);
         SetDlgItemTextA(page, OtherAwayMinutesEdit, texts.awayMinutes.c_str());
         enableAwayMinutes(page);
         return TRUE;
@@ -277,9 +288,12 @@ INT_PTR CALLBACK otherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
         return TRUE;
     case WM_NOTIFY:
         if (notificationOf(lParam) == PSN_APPLY) {
+            OtherPageTexts chosen;
+            for (const auto& box : OtherChecks) chosen.*box.checked = IsDlgButtonChecked(page, box.id) == BST_CHECKED;
             char minutes[MinutesTextSize];
             readText(page, OtherAwayMinutesEdit, minutes);
-            OtherPage::apply(master, IsDlgButtonChecked(page, OtherAwayCheck) == BST_CHECKED, minutes);
+            chosen.awayMinutes = minutes;
+            OtherPage::apply(master, chosen);
         }
         return TRUE;
     case WM_CTLCOLORSTATIC:

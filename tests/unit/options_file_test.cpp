@@ -42,7 +42,8 @@ TEST_F(OptionsFile, WrittenOnApplyAtSessionEndAndAtExit) {
     for (const auto& [text, minutes] : rows) {
         SCOPED_TRACE(text);
         const int boxes = fake().count("messageBox エラー 離席とみなす時間は1以上、60以下です 0");
-        OtherPage::apply(*master, true, text);
+        OtherPageTexts chosen{true, text, true, false, true};
+        OtherPage::apply(*master, chosen);
         EXPECT_EQ(fake().count("messageBox エラー 離席とみなす時間は1以上、60以下です 0") - boxes, minutes == 5 ? 1 : 0);
         EXPECT_EQ(loaded(), ints(1, minutes, 1, 1));
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Out of the way: a reminder tick over a full-screen window starts no sweep, and does once
-# the window is gone; "30分" from the pause submenu greys the icon, counts down in the tip
-# and starts work by itself thirty ticks later.
+# the window is gone or the option is off; "30分" from the pause submenu greys the icon,
+# counts down in the tip and starts work by itself thirty ticks later; "ログオン時に起動する"
+# puts the startup shortcut in place and takes it away again.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin out_of_the_way
 
@@ -48,5 +49,44 @@ e2e_shot pause-ended
 drv wait-gone "class=tooltips_class32;visible" 20000
 eq "tip after the pause" "$(tip)" "作業中です。あと60分 [0 / 60分]"
 
+# The startup shortcut, set and cleared on the その他 page.
+SHEET="class=#32770;title=各種設定"
+OTHER="$SHEET;child=その他"
+other_page() {
+    drv post class=MAIN 0x111 40011 0 >/dev/null
+    drv wait "$SHEET" 10000 >/dev/null
+    drv post "$SHEET" 0x465 3 0 >/dev/null  # PSM_SETCURSEL: the fourth page
+    drv wait "$OTHER" 5000 >/dev/null
+}
+startup_link() { find "$WINEPREFIX/drive_c/users" -ipath '*startup/RestWarden.lnk' | head -n 1; }
+other_page
+eq "no shortcut yet: the box is clear" "$(drv checked "$OTHER" 54)" 0
+drv bm-click "$OTHER" 54 >/dev/null
+sleep 0.5
+e2e_shot other-page
+drv command "$SHEET" 1 >/dev/null  # OK
+drv wait-gone "$SHEET" 5000
+link=$(startup_link)
+check "the shortcut stands in the Startup folder" test -n "$link"
+eq "its target and working folder" "$(drv shortcut "$("$WINE64" winepath -w "$link" 2>/dev/null | tr -d '\r')" | tr '\n' '|')" \
+    "$("$WINE64" winepath -w "$EXE" 2>/dev/null | tr -d '\r')|$("$WINE64" winepath -w "$DATA" 2>/dev/null | tr -d '\r')|"
+other_page
+eq "the box shows the shortcut" "$(drv checked "$OTHER" 54)" 1
+drv bm-click "$OTHER" 54 >/dev/null
+drv bm-click "$OTHER" 53 >/dev/null  # and no quiet over full-screen windows from now on
+drv command "$SHEET" 1 >/dev/null
+drv wait-gone "$SHEET" 5000
+eq "cleared: the shortcut is gone" "$(startup_link)" ""
+
+# With the option off, a reminder sweeps over the full-screen window.
+drv post class=MAIN 0x111 40001 0 >/dev/null
+"$WINE64" "$DRIVER" cover >/dev/null 2>&1 &
+E2E_PIDS+=($!)
+drv wait "title=cover" 5000 >/dev/null
+sleep 0.5
+tick 5
+check "option off: the reminder sweeps over it" drv follow class=ALPHA 20000 >/dev/null
+
 e2e_app_exit
 eq "exit code" "$E2E_APP_STATUS" 0
+eq "the option is kept" "$(tr -d '\r' <"$DATA/restwarden.ini" | grep quietFullscreen)" "quietFullscreen=0"
