@@ -5,6 +5,7 @@
 #include "app/icon.h"
 #include "app/menu.h"
 #include "records/log.h"
+#include "timer/options.h"
 #include "timer/property.h"
 #include "timer/sound.h"
 
@@ -12,6 +13,7 @@ Master* theMaster = nullptr;
 
 Master::Master() {
     property = std::make_unique<Property>(this);
+    options = std::make_unique<Options>();
     sound = std::make_unique<Sound>(this);
     log = std::make_unique<Log>(this);
     icon = std::make_unique<Icon>(this);

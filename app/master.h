@@ -14,6 +14,7 @@
 #include "timer/phase.h"
 
 class Property;
+struct Options;
 class Sound;
 class Log;
 class Icon;
@@ -53,6 +54,7 @@ public:
     platform::WindowHandle mainWindow = nullptr;
     platform::WindowHandle noticeWindow = nullptr;
     std::unique_ptr<Property> property;
+    std::unique_ptr<Options> options;
     std::unique_ptr<Sound> sound;
     std::unique_ptr<Log> log;
     std::unique_ptr<Icon> icon;

@@ -169,6 +169,10 @@ void quitMessageLoop() { fake().record("quit"); }
 Point cursorPosition() { return fake().cursor; }
 int screenWidth() { return fake().screenWidth; }
 int screenHeight() { return fake().screenHeight; }
+std::vector<MonitorArea> monitors() {
+    if (!fake().monitors.empty()) return fake().monitors;
+    return {MonitorArea{0, 0, fake().screenWidth, fake().screenHeight, DesignDpi}};
+}
 bool leftButtonDown() { return fake().leftButton; }
 
 void messageBox(WindowHandle, const char* text, const char* caption, unsigned style) {

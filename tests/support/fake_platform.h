@@ -19,6 +19,7 @@ struct FakePlatform {
     platform::Point cursor{100, 100};
     int screenWidth = 1366;
     int screenHeight = 768;
+    std::vector<platform::MonitorArea> monitors;  // empty: the one screen above at 96 DPI
     bool leftButton = false;
     bool threadStartFails = false;
     std::vector<bool> trayAddResults;  // consumed by each Add; empty means success
