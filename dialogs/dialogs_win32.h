@@ -11,3 +11,10 @@ void openLongRestDialog(HWND owner);
 
 // DialogBoxParamA with the program's instance, taken from the owner.
 void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARAM parameter = 0);
+
+// WM_DPICHANGED for a dialog that paints itself: moves and resizes it to the rectangle
+// Windows suggests (lParam) and repaints it at the new DPI.
+void followDpiChange(HWND dialog, LPARAM suggested);
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif

@@ -7,6 +7,7 @@
 #include "dialogs/dialogs_win32.h"
 #include "dialogs/evaluation_painter.h"
 #include "dialogs/work_status_painter.h"
+#include "platform/monitors_win32.h"
 #include "records/log.h"
 
 namespace {
@@ -34,10 +35,16 @@ INT_PTR CALLBACK paintedDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         // The painter arrives as the address of a Painter variable: a data pointer, so no
         // cast between function and data pointers is needed.
         const Painter* painter = reinterpret_cast<const Painter*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (painter && theMaster && theMaster->log) canvas::drawList(dc, (*painter)(*theMaster));
+        // The painters work at 96 DPI; the list is scaled to the dialog's own DPI, which the
+        // template (in dialog units) already follows.
+        if (painter && theMaster && theMaster->log)
+            canvas::drawList(dc, (*painter)(*theMaster), platform::windowDpi(dialog));
         EndPaint(dialog, &ps);
         return FALSE;
     }
+    case WM_DPICHANGED:
+        followDpiChange(dialog, lParam);
+        return TRUE;
     case WM_COMMAND:
         // Only OK ends the dialog; Escape (IDCANCEL) leaves it open.
         if (LOWORD(wParam) == IDOK) EndDialog(dialog, 0);
@@ -51,6 +58,13 @@ INT_PTR CALLBACK paintedDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 }
 
 }  // namespace
+
+void followDpiChange(HWND dialog, LPARAM suggested) {
+    const RECT* r = reinterpret_cast<const RECT*>(suggested);
+    SetWindowPos(dialog, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(dialog, nullptr, TRUE);
+}
 
 void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARAM parameter) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "platform/platform.h"
+
 namespace platform {
 
 int systemDpi();                  // LOGPIXELSY of the screen

@@ -44,7 +44,7 @@ bool notifyIcon(TrayOp op, const TrayData& data);
 bool lastTrayFailureWasTimeout();
 // A balloon at the tray icon (NIF_INFO, NIIF_INFO, 10 s); title at most 63 bytes, text 255.
 bool showBalloon(WindowHandle window, const char* title, const char* text);
-IconHandle loadIcon(const char* resourceName);  // 16 x 16 picture from the program's resources
+IconHandle loadIcon(const char* resourceName);  // at the system's small-icon size (16 px at 96 DPI)
 
 // ---- Menus ---------------------------------------------------------------------------
 MenuHandle loadMenu(const char* resourceName);

@@ -151,12 +151,19 @@ void trackPopupMenu(MenuHandle, WindowHandle, int x, int y) {
 
 void setForegroundWindow(WindowHandle) { fake().record("setForegroundWindow"); }
 
-void moveWindow(WindowHandle, int x, int y, int width, int height, bool repaint) {
-    fake().record("moveWindow " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
-                  std::to_string(height) + (repaint ? " repaint" : " norepaint"));
+void moveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) {
+    std::string line = "moveWindow " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) +
+                       "x" + std::to_string(height) + (repaint ? " repaint" : " norepaint");
+    fake().record(line);
+    std::lock_guard<std::mutex> guard(fake().lock);
+    fake().windowCalls[window].push_back(line);
 }
 
-void setWindowOpacity(WindowHandle, uint8_t alpha) { fake().record("opacity " + std::to_string(alpha)); }
+void setWindowOpacity(WindowHandle window, uint8_t alpha) {
+    fake().record("opacity " + std::to_string(alpha));
+    std::lock_guard<std::mutex> guard(fake().lock);
+    fake().windowCalls[window].push_back("opacity " + std::to_string(alpha));
+}
 void invalidateWindow(WindowHandle) { fake().record("invalidate"); }
 
 void setWindowTimer(WindowHandle, unsigned id, unsigned ms) {

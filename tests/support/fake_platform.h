@@ -30,6 +30,8 @@ struct FakePlatform {
     // What the fake saw.
     std::vector<std::string> calls;
     platform::TrayData tray;         // the last record handed to notifyIcon
+    // The moves and opacities of each window, for runs that move several.
+    std::map<platform::WindowHandle, std::vector<std::string>> windowCalls;
     std::string balloonTitle, balloonText;
     int balloons = 0;
     std::map<unsigned, uint32_t> menuStates;  // id -> state, for the one loaded menu
