@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "dialogs/dialogs_win32.h"
+#include "dialogs/report_layout.h"
 #include "platform/monitors_win32.h"
 
 namespace {
@@ -73,6 +74,7 @@ INT_PTR CALLBACK versionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     case WM_INITDIALOG:
         releasePicture();
         picture = loadResourcePicture("IMG", "VER");
+        fitFrameToDpi(dialog, layout::VersionFrame);
         return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT ps;
