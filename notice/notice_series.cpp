@@ -21,6 +21,9 @@ namespace {
 constexpr unsigned MotionNoneMilliseconds = 2000;
 
 std::atomic<bool> workersClosed{false};
+// The MOVE page's preview shows the motion on the primary monitor only, beside the page's
+// colour sample. Written by whoever has just claimed the run, read by its worker.
+std::atomic<bool> previewRun{false};
 std::atomic<int> workersInMaster{0};
 
 // Enters Master from a worker unless the program is closing. The count goes up before
@@ -70,6 +73,7 @@ bool launchRun(Master& master) {
 
 bool startRun(Master& master) {
     if (!master.noticeWindow || !claimRun(master)) return false;
+    previewRun = false;
     return launchRun(master);
 }
 
@@ -124,7 +128,7 @@ void noticeThread() {
         // The run keeps the settings and the screens it starts with; a change on the MOVE
         // page or of the monitors applies from the next run on.
         const Property& settings = *master->property;
-        const bool all = master->options && master->options->allMonitors;
+        const bool all = master->options && master->options->allMonitors && !previewRun;
         for (const NoticeScreen& screen :
              noticeScreens(master->noticeWindow, extraNoticeWindows(), platform::monitors(), all)) {
             std::unique_ptr<Movement> m = makeMovement(settings.moveKind, screen, settings.moveSize, settings.moveSpeed);
@@ -156,6 +160,7 @@ void Master::previewNotice() {
     // The claim comes first, so a refused preview leaves the running series' count alone.
     if (!noticeWindow || !claimRun(*this)) return;
     repeatCount = 1;
+    previewRun = true;
     launchRun(*this);
 }
 

@@ -63,7 +63,7 @@ TEST_F(NoticeMonitors, EachWindowSweepsItsOwnMonitorAndTheRunEndsWhenBothParked)
         fake().calls.clear();
         fake().windowCalls.clear();
         p().moveKind = c.kind;
-        master->previewNotice();
+        master->startNotice();
         fake().runThreads();
         bool primaryParked = false, secondParked = false;
         std::vector<std::string> primary = moves(master->noticeWindow, primaryParked);
@@ -80,13 +80,17 @@ TEST_F(NoticeMonitors, EachWindowSweepsItsOwnMonitorAndTheRunEndsWhenBothParked)
                   ints(c.sleeps, 1, 0));
     }
 
-    // With the option off only the primary window moves.
-    fake().windowCalls.clear();
-    master->options->allMonitors = 0;
-    master->previewNotice();
-    fake().runThreads();
-    EXPECT_FALSE(fake().windowCalls[master->noticeWindow].empty());
-    EXPECT_TRUE(fake().windowCalls[&second].empty());
+    // The MOVE page's preview, and any run with the option off, move the primary window only.
+    for (bool preview : {true, false}) {
+        SCOPED_TRACE(preview);
+        fake().windowCalls.clear();
+        master->options->allMonitors = preview ? 1 : 0;
+        if (preview) master->previewNotice();
+        else master->startNotice();
+        fake().runThreads();
+        EXPECT_FALSE(fake().windowCalls[master->noticeWindow].empty());
+        EXPECT_TRUE(fake().windowCalls[&second].empty());
+    }
 }
 
 }  // namespace
