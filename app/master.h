@@ -14,11 +14,11 @@
 #include "timer/phase.h"
 
 class Property;
+struct Options;
 class Sound;
 class Log;
 class Icon;
 class Menu;
-struct Options;
 
 // Commands of the tray menu (WM_COMMAND ids).
 enum Command : unsigned {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -50,7 +51,7 @@ bool notifyIcon(TrayOp op, const TrayData& data);
 bool lastTrayFailureWasTimeout();
 // A balloon at the tray icon (NIF_INFO, NIIF_INFO, 10 s); title at most 63 bytes, text 255.
 bool showBalloon(WindowHandle window, const char* title, const char* text);
-IconHandle loadIcon(const char* resourceName);  // 16 x 16 picture from the program's resources
+IconHandle loadIcon(const char* resourceName);  // at the system's small-icon size (16 px at 96 DPI)
 
 // ---- Menus ---------------------------------------------------------------------------
 MenuHandle loadMenu(const char* resourceName);
@@ -84,6 +85,29 @@ Point cursorPosition();  // screen coordinates
 int screenWidth();       // SM_CXSCREEN
 int screenHeight();      // SM_CYSCREEN
 bool leftButtonDown();   // GetKeyState(VK_LBUTTON) < 0
+
+// ---- Monitors and DPI ------------------------------------------------------------------
+// Sizes at 96 DPI are the program's design units; a monitor or window at another DPI
+// scales them by dpi / 96.
+constexpr int DesignDpi = 96;
+// `value` in design units at `dpi`, rounded half away from zero as MulDiv rounds.
+constexpr int scaleToDpi(int value, int dpi) {
+    const long long n = static_cast<long long>(value) * dpi;
+    const long long q = ((n < 0 ? -n : n) + DesignDpi / 2) / DesignDpi;
+    return static_cast<int>(n < 0 ? -q : q);
+}
+// One monitor's whole rectangle in physical pixels (it may lie left of or above the
+// primary, at negative coordinates) and its DPI.
+struct MonitorArea {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int dpi = DesignDpi;
+};
+// Every monitor, the primary first; never empty (the primary alone when the system
+// cannot list them).
+std::vector<MonitorArea> monitors();
 
 // Message box; style as MB_* bits (0 = OK button, no icon).
 void messageBox(WindowHandle owner, const char* text, const char* caption, unsigned style);

@@ -100,7 +100,9 @@ bool showBalloon(WindowHandle window, const char* title, const char* text) {
 }
 
 IconHandle loadIcon(const char* name) {
-    return LoadImageA(instance(), name, IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
+    // The small-icon size the system asks for: 16 px at 96 DPI, 20, 24 or 32 px above it.
+    return LoadImageA(instance(), name, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                      LR_DEFAULTCOLOR);
 }
 
 MenuHandle loadMenu(const char* name) { return LoadMenuA(instance(), name); }

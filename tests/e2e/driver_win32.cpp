@@ -424,6 +424,20 @@ int main(int argc, char** argv) {
         std::printf("%lu\n", static_cast<unsigned long>(count));
         return 0;
     }
+    if (cmd == "rects") {
+        // Every top-level window of a class: "x y w h alpha" per line.
+        std::wstring cls = wide(arg(2));
+        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            if (className(w) != cls) continue;
+            RECT r;
+            GetWindowRect(w, &r);
+            BYTE alpha = 0;
+            DWORD flags = 0;
+            int a = GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
+            std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top, a);
+        }
+        return 0;
+    }
     if (cmd == "list") {
         EnumWindows(listTop, 0);
         return 0;

@@ -163,12 +163,19 @@ void trackPopupMenu(MenuHandle, WindowHandle, int x, int y) {
 
 void setForegroundWindow(WindowHandle) { fake().record("setForegroundWindow"); }
 
-void moveWindow(WindowHandle, int x, int y, int width, int height, bool repaint) {
-    fake().record("moveWindow " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
-                  std::to_string(height) + (repaint ? " repaint" : " norepaint"));
+void moveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) {
+    std::string line = "moveWindow " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) +
+                       "x" + std::to_string(height) + (repaint ? " repaint" : " norepaint");
+    fake().record(line);
+    std::lock_guard<std::mutex> guard(fake().lock);
+    fake().windowCalls[window].push_back(line);
 }
 
-void setWindowOpacity(WindowHandle, uint8_t alpha) { fake().record("opacity " + std::to_string(alpha)); }
+void setWindowOpacity(WindowHandle window, uint8_t alpha) {
+    fake().record("opacity " + std::to_string(alpha));
+    std::lock_guard<std::mutex> guard(fake().lock);
+    fake().windowCalls[window].push_back("opacity " + std::to_string(alpha));
+}
 void invalidateWindow(WindowHandle) { fake().record("invalidate"); }
 
 void setWindowTimer(WindowHandle, unsigned id, unsigned ms) {
@@ -181,6 +188,10 @@ void quitMessageLoop() { fake().record("quit"); }
 Point cursorPosition() { return fake().cursor; }
 int screenWidth() { return fake().screenWidth; }
 int screenHeight() { return fake().screenHeight; }
+std::vector<MonitorArea> monitors() {
+    if (!fake().monitors.empty()) return fake().monitors;
+    return {MonitorArea{0, 0, fake().screenWidth, fake().screenHeight, DesignDpi}};
+}
 bool leftButtonDown() { return fake().leftButton; }
 
 int userNotificationState() { return fake().notificationState; }

@@ -22,6 +22,7 @@ struct FakePlatform {
     platform::Point cursor{100, 100};
     int screenWidth = 1366;
     int screenHeight = 768;
+    std::vector<platform::MonitorArea> monitors;  // empty: the one screen above at 96 DPI
     bool leftButton = false;
     bool threadStartFails = false;
     std::vector<bool> trayAddResults;  // consumed by each Add; empty means success
@@ -36,6 +37,8 @@ struct FakePlatform {
     // What the fake saw.
     std::vector<std::string> calls;
     platform::TrayData tray;         // the last record handed to notifyIcon
+    // The moves and opacities of each window, for runs that move several.
+    std::map<platform::WindowHandle, std::vector<std::string>> windowCalls;
     std::string balloonTitle, balloonText;
     int balloons = 0;
     std::map<unsigned, uint32_t> menuStates;  // id -> state, for the one loaded menu
