@@ -124,18 +124,21 @@ TEST_F(Compile, OverrunRatiosClampsPiecesAndRepeatedDates) {
     const struct {
         std::initializer_list<std::array<int, 3>> runs;
         std::vector<int64_t> figures;
+        float balance;
     } rows[] = {
         // rest overrun differs from work overrun: each ratio over its own plan
-        {{{at(6, 0), at(6, 59), MinuteWorking}, {at(7, 0), at(7, 9), MinuteResting}, {at(7, 10), at(7, 14), MinuteRestOver}}, ints(1, 1, 1, 0, 15, 0, 30, 75)},
+        {{{at(6, 0), at(6, 59), MinuteWorking}, {at(7, 0), at(7, 9), MinuteWorkOver}, {at(7, 10), at(7, 19), MinuteResting}, {at(7, 20), at(7, 24), MinuteRestOver}},
+         ints(1, 1, 1, 0, 15, 10, 30, 85), 0.5f},
         // 300-minute set stored in a byte; overrun per hour clamps at 255
-        {{{at(6, 0), at(6, 49), MinuteWorking}, {at(6, 50), at(10, 59), MinuteWorkOver}}, ints(1, 1, 5, 0, 0, 255, 0, 300 % 256)},
-        {{{at(6, 0), at(6, 29), MinuteWorking}, {at(6, 30), at(6, 39), MinuteResting}}, ints(1, 1, 0, 0, 0, 0, 0, 40)},
+        {{{at(6, 0), at(6, 49), MinuteWorking}, {at(6, 50), at(10, 59), MinuteWorkOver}}, ints(1, 1, 5, 0, 0, 255, 0, 300 % 256), 0},
+        {{{at(6, 0), at(6, 29), MinuteWorking}, {at(6, 30), at(6, 39), MinuteResting}}, ints(1, 1, 0, 0, 0, 0, 0, 40), 0},
     };
     for (const auto& r : rows) {
         writeBytes("state.dat", std::vector<uint8_t>(1000, 1));  // a piece of a record counts for nothing
         todayOf(r.runs);
         ASSERT_TRUE(compiled.compile());
         EXPECT_EQ(figures(), r.figures);
+        EXPECT_EQ(compiled.evaluation->extensionBalance, r.balance);
     }
     EXPECT_EQ(compiled.evaluation->restPerWorkHour, 20.0f);
     DayRecord again = firstOfJune(), damaged = firstOfJune();

@@ -22,6 +22,7 @@ TEST_F(TrayIcon, PictureAndTipForEveryPhaseAndLength) {
         {false, Working, 4, 60, 5, "IDI_RED1", nullptr},
         {false, Working, 5, 60, 5, "IDI_RED2", nullptr},
         {false, Working, 59, 60, 5, "IDI_RED12", "作業中です。あと1分 [59 / 60分]"},
+        {false, Working, 61, 60, 5, "IDI_RED12", nullptr},
         {false, Working, 6, 7, 5, "IDI_RED11", nullptr},  // 72 / 7 = 10
         {false, Resting, 1, 60, 5, "IDI_BLUE3", nullptr},
         {false, Resting, 4, 60, 5, "IDI_BLUE10", "休憩中です。あと1分 [4 / 5分]"},
