@@ -87,8 +87,8 @@ TEST_F(SettingsPages, TimeOpensOnTheValuesAndApplyTakesZeroToThreeHundredAtOnce)
         std::vector<std::string> boxes;
     } rows[] = {
         {"0", "300", false, {0, 300, 300, 0}, {}},
-        {"301", "25", true, {0, 25, 25, 1}, {WorkError}},
-        {"-1", "999", true, {0, 25, 25, 1}, {WorkError, RestError}},  // work first
+        {"301", "25", true, {60, 25, 25, 1}, {WorkError}},  // out of range: the default
+        {"-1", "999", true, {60, 5, 5, 1}, {WorkError, RestError}},  // work first
         {"25", "10", true, {25, 10, 10, 1}, {}},
     };
     ticks(3);
