@@ -101,7 +101,8 @@ TEST(NoticeShape, DiscOfThirtyPixelsAroundThePointerIsCutOutOfTheClientRectangle
          {{200, 50, false}, {229, 50, false}, {230, 50, true},  // centre 29.5 px and 30.5 px away
           {170, 50, false}, {169, 50, true}, {220, 70, false}, {221, 71, true},  // diagonal: 29, 30.4 px
           {0, 0, true}, {399, 99, true}, {400, 50, false}, {10, -1, false}}},
-        {100, 40, {-31, 20}, false, {{0, 20, true}, {99, 20, true}}},  // outside: cuts only what reaches in
+        {100, 40, {-30, 20}, false, {{0, 20, true}, {99, 20, true}}},  // touching from outside: no hole
+        {100, 40, {130, 20}, false, {{99, 20, true}}},
         {100, 40, {-10, 20}, true, {{0, 20, false}, {19, 20, false}, {20, 20, true}, {25, 0, true}}},
     };
     for (const auto& r : rows) {

@@ -120,7 +120,7 @@ TEST_F(DayLog, RecordsOffWritesNothingButStillConsumesTheSavedRecord) {
 TEST_F(DayLog, FailingWritesNeverTearOrDuplicateARecord) {
     clearFiles();
     size_t days = 0;  // the append stops after k bytes, into a new state.dat or after whole records
-    for (int64_t k : {0, 728, 1455}) {
+    for (int64_t k : {728, 0, 1455}) {
         startAt(on(6, 1, 9, 0) + k);
         tickAt(on(6, 1, 9, 1));
         datafiles::faults().bytesBeforeWriteFails = k;
