@@ -115,16 +115,25 @@ bool readRecordBlocks(const std::string& name, size_t recordSize, size_t perBloc
     if (recordSize == 0 || perBlock == 0) return false;
     std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
     if (!file) return false;
-    // No bigger than the file needs: a short history costs no large buffer.
-    size_t capacity = perBlock * recordSize;
     const int64_t size = sizeOfOpen(file);
     std::rewind(file);
-    if (size >= 0 && static_cast<uint64_t>(size) < capacity)
-        capacity = std::max(recordSize, static_cast<size_t>(size) - static_cast<size_t>(size) % recordSize);
+    splitRecords([file](uint8_t* into, size_t max) { return std::fread(into, 1, max, file); }, size, recordSize,
+                 perBlock, visit);
+    std::fclose(file);
+    return true;
+}
+
+bool splitRecords(const ByteSource& read, int64_t sizeHint, size_t recordSize, size_t perBlock,
+                  const std::function<void(const uint8_t* records, size_t count)>& visit) {
+    if (recordSize == 0 || perBlock == 0) return false;
+    // No bigger than the file needs: a short history costs no large buffer.
+    size_t capacity = perBlock * recordSize;
+    if (sizeHint >= 0 && static_cast<uint64_t>(sizeHint) < capacity)
+        capacity = std::max(recordSize, static_cast<size_t>(sizeHint) - static_cast<size_t>(sizeHint) % recordSize);
     std::unique_ptr<uint8_t[]> block(new uint8_t[capacity]);
     size_t filled = 0;  // bytes of a record carried over from the previous read
     for (;;) {
-        const size_t got = std::fread(block.get() + filled, 1, capacity - filled, file);
+        const size_t got = read(block.get() + filled, capacity - filled);
         filled += got;
         const size_t whole = filled / recordSize;
         if (whole > 0) visit(block.get(), whole);
@@ -133,7 +142,6 @@ bool readRecordBlocks(const std::string& name, size_t recordSize, size_t perBloc
         filled -= used;
         if (got == 0) break;
     }
-    std::fclose(file);
     return true;
 }
 

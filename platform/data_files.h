@@ -33,6 +33,12 @@ bool readRecords(const std::string& name, size_t recordSize, const std::function
 // The same, handing over up to `perBlock` whole records at a time, laid end to end.
 bool readRecordBlocks(const std::string& name, size_t recordSize, size_t perBlock,
                       const std::function<void(const uint8_t* records, size_t count)>& visit);
+// The same over any source of bytes: `read` fills up to `max` bytes and returns how many
+// (0 at the end); `sizeHint` (or -1) only bounds the buffer. The file readers go through
+// here, and so can a reader of bytes already in memory.
+using ByteSource = std::function<size_t(uint8_t* into, size_t max)>;
+bool splitRecords(const ByteSource& read, int64_t sizeHint, size_t recordSize, size_t perBlock,
+                  const std::function<void(const uint8_t* records, size_t count)>& visit);
 // Size of the file in bytes, or -1 when it does not exist or cannot be opened.
 int64_t fileSize(const std::string& name);
 // Replaces the file with exactly these bytes, atomically. False (old file intact) on failure.

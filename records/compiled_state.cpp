@@ -1,5 +1,6 @@
 #include "records/compiled_state.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -66,19 +67,42 @@ void CompiledState::resetStats() {
     evaluation->reset();
 }
 
-bool CompiledState::compile(const DayRecord* pendingArchive) {
+bool CompiledState::compile(const DayRecord* pendingArchive) { return compileFrom(nullptr, -1, pendingArchive); }
+
+bool CompiledState::compile(const uint8_t* history, size_t size, const DayRecord* pendingArchive) {
+    size_t at = 0;
+    const datafiles::ByteSource source = [&](uint8_t* into, size_t max) {
+        const size_t n = std::min(max, size - at);
+        if (n) std::memcpy(into, history + at, n);
+        at += n;
+        return n;
+    };
+    return compileFrom(&source, static_cast<int64_t>(size), pendingArchive);
+}
+
+bool CompiledState::evaluate(const uint8_t* history, size_t size, const DayRecord* pendingArchive) {
+    if (!compile(history, size, pendingArchive)) return false;
+    evaluation->computeScores();
+    evaluation->computeChartPoints();
+    evaluation->chooseVerdict();
+    return true;
+}
+
+// Reads state.dat, or `history` when it is given.
+bool CompiledState::compileFrom(const datafiles::ByteSource* history, int64_t size, const DayRecord* pendingArchive) {
     recordCount = 0;
     Tally tally;
     bool haveFirst = false;
     uint32_t first = 0;
-    const bool read = datafiles::readRecordBlocks(StateFileName, DayRecordSize, RecordsPerBlock,
-                                                  [&](const uint8_t* images, size_t count) {
-                                                      if (!haveFirst) {
-                                                          first = decodeDayRecord(images).startTime;
-                                                          haveFirst = true;
-                                                      }
-                                                      tally.add(images, count);
-                                                  });
+    const auto add = [&](const uint8_t* images, size_t count) {
+        if (!haveFirst) {
+            first = decodeDayRecord(images).startTime;
+            haveFirst = true;
+        }
+        tally.add(images, count);
+    };
+    const bool read = history ? datafiles::splitRecords(*history, size, DayRecordSize, RecordsPerBlock, add)
+                              : datafiles::readRecordBlocks(StateFileName, DayRecordSize, RecordsPerBlock, add);
     // Without state.dat there is no history to evaluate, unless a finished day is about to
     // start it.
     if (!read && !pendingArchive) return false;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/data_files.h"
 #include "records/day_record.h"
 #include "records/evaluate_state.h"
 
@@ -43,7 +44,13 @@ public:
     // a finished day not yet in state.dat, counted right after its records (the report tool
     // sees a folder as the program would after its next start).
     bool compile(const DayRecord* pendingArchive = nullptr);
+    // The same with the bytes of state.dat given instead of read from the file.
+    bool compile(const uint8_t* history, size_t size, const DayRecord* pendingArchive = nullptr);
     // compile, then on success the scores, the chart points and the verdict. Returns what
     // compile returned.
     bool evaluate(const DayRecord* pendingArchive = nullptr);
+    bool evaluate(const uint8_t* history, size_t size, const DayRecord* pendingArchive = nullptr);
+
+private:
+    bool compileFrom(const datafiles::ByteSource* history, int64_t size, const DayRecord* pendingArchive);
 };

@@ -1,40 +1,32 @@
-// rwdriver: a small console program that finds the program's windows and pokes them the
-// way Windows would, for the end-to-end tests under Wine.
+// rwdriver: a console program that finds the program's windows and pokes them the way
+// Windows would, for the end-to-end tests under Wine.
 //
-// Windows are named by "class=NAME", "title=TEXT" or both joined with ';' (top-level windows);
-// adding ";child=TEXT" picks the descendant window with that text instead (a property page);
-// adding ";visible" skips hidden windows (the shell's balloon beside its hidden tooltip).
-// Texts on the command line and in the output are UTF-8; numbers may be decimal or 0x-hex.
+// WINDOW is "class=NAME", "title=TEXT" or both joined by ';' (a top-level window); ";child=TEXT"
+// picks its descendant with that text (a property page); ";visible" skips hidden windows.
+// Texts are UTF-8 in and out; numbers decimal or 0x-hex.
 //
-//   wait WINDOW [ms]                 wait until the window exists; prints its handle
-//   wait-gone WINDOW [ms]            wait until no such window exists
-//   post WINDOW MSG WPARAM LPARAM    PostMessage
-//   send WINDOW MSG WPARAM LPARAM    SendMessageTimeout (1 s); prints the result
-//   rect WINDOW                      window rectangle: x y width height
-//   client WINDOW                    client area in screen coordinates: x y width height
-//   opacity WINDOW                   layered alpha (GetLayeredWindowAttributes), -1 if none
-//   text WINDOW [ID]                 text of the window, or of its control ID
-//   set-text WINDOW ID TEXT          WM_SETTEXT on control ID
-//   controls WINDOW                  one line per child: id class visible text
-//   command WINDOW ID                posts WM_COMMAND(ID, BN_CLICKED) as a button press does
-//   bm-click WINDOW ID               posts BM_CLICK to control ID (radio and check boxes)
-//   checked WINDOW ID                BM_GETCHECK of control ID
-//   key WINDOW VK                    posts WM_KEYDOWN/WM_KEYUP of VK to the focused control
-//   follow WINDOW MS                 samples rect and layered alpha every ~2 ms until the window
-//                                  has left the parked state (5 x 5 at 0,0, alpha 0) and stayed
-//                                  back in it for 0.5 s, or MS passed (exit 1); prints
-//                                  "ms x y w h alpha" at each change
-//   wait-cover WINDOW X Y MARGIN MS  waits until screen point X,Y lies MARGIN px inside the window
-//   in-shape WINDOW X Y [X Y ...]    per screen point 1 if inside the window's shape (rect and
-//                                  region, GetWindowRgn), else 0; all read at one moment
-//   pixel X Y                      screen pixel as RRGGBB
-//   client-pixel WINDOW X Y          pixel at client coordinates of the window
-//   gdi WINDOW                       GDI object count of the window's process (GetGuiResources)
-//   list                           every top-level window: handle class visible title
-//   keep                           waits forever (keeps the Wine session warm)
-//   cover                          a borderless window over the whole screen, brought to the
-//                                  front; stays until the driver is killed
-//   shortcut PATH                  target and working folder of a shell link, one a line
+//   wait WINDOW [ms] / wait-gone WINDOW [ms]   until it exists (prints its handle) / is gone
+//   post|send WINDOW MSG WPARAM LPARAM         PostMessage / SendMessageTimeout (prints result)
+//   rect WINDOW / client WINDOW                window / client rectangle on screen: x y w h
+//   opacity WINDOW                             layered alpha, -1 if none
+//   text WINDOW [ID] / set-text WINDOW ID TEXT  text of the window or its control ID / WM_SETTEXT
+//   controls WINDOW                            one line per child: id class visible text
+//   command WINDOW ID                          WM_COMMAND(ID, BN_CLICKED), as a button press
+//   bm-click WINDOW ID / checked WINDOW ID     BM_CLICK / BM_GETCHECK of control ID
+//   key WINDOW VK                              WM_KEYDOWN and WM_KEYUP to the focused control
+//   follow WINDOW MS     prints "ms x y w h alpha" at each change of rect or alpha until the
+//                        window has left the parked state (5 x 5 at 0,0, alpha 0) and stayed
+//                        back for 0.5 s (exit 0), or MS passed (exit 1)
+//   wait-cover WINDOW X Y MARGIN MS            until X,Y lies MARGIN px inside the window
+//   in-shape WINDOW X Y [X Y ...]              1 per point inside rect and region, else 0
+//   pixel X Y / client-pixel WINDOW X Y        pixel as RRGGBB, on screen / in the client area
+//   gdi WINDOW                                 GDI objects of the window's process
+//   list                                       every top-level window: handle class visible pid title
+//   keep                                       waits forever (keeps the Wine session warm)
+//   rects CLASS                                "x y w h alpha" of every top-level window of CLASS
+//   cover                                      a borderless window over the whole screen, in front,
+//                                              until the driver is killed
+//   shortcut PATH                              target and working folder of a shell link, a line each
 #include <windows.h>
 #include <shobjidl.h>
 
@@ -45,17 +37,15 @@
 
 namespace {
 
-std::wstring wide(const std::string& s) {
-    int n = MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, nullptr, 0);
-    std::wstring out(n > 0 ? n - 1 : 0, L'\0');
-    if (n > 1) MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, &out[0], n);
+std::wstring wide(const std::string& s, UINT page = CP_UTF8) {
+    std::wstring out(s.size(), L'\0');
+    out.resize(static_cast<size_t>(MultiByteToWideChar(page, 0, s.data(), static_cast<int>(s.size()), &out[0], static_cast<int>(out.size()))));
     return out;
 }
 
 std::string utf8(const std::wstring& s) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, s.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(n > 0 ? n - 1 : 0, '\0');
-    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, s.c_str(), -1, &out[0], n, nullptr, nullptr);
+    std::string out(s.size() * 4, '\0');
+    out.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), &out[0], static_cast<int>(out.size()), nullptr, nullptr)));
     return out;
 }
 
@@ -67,324 +57,216 @@ std::wstring ansiWide(const char* s) {
 }
 
 long long number(const char* s) { return std::strtoll(s, nullptr, 0); }
+[[noreturn]] void fail(const char* what, const std::string& name) {
+    std::fprintf(stderr, "rwdriver: %s %s\n", what, name.c_str());
+    std::exit(1);
+}
 
-std::wstring windowText(HWND w) {
+std::wstring textOf(HWND w) {  // with a timeout: a window busy in a modal loop cannot hang us
     wchar_t buffer[1024] = {};
     DWORD_PTR length = 0;
-    // SendMessageTimeout so that a window busy in a modal loop cannot hang the driver.
     SendMessageTimeoutW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 1000, &length);
     return buffer;
 }
 
-std::wstring className(HWND w) {
+std::wstring classOf(HWND w) {
     wchar_t buffer[256] = {};
     GetClassNameW(w, buffer, 256);
     return buffer;
 }
 
-struct Target {
-    std::wstring cls, title, child;
-    bool hasClass = false, hasTitle = false, hasChild = false, onlyVisible = false;
-};
-
-Target parseTarget(const std::string& text) {
-    Target target;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find(';', start);
-        if (end == std::string::npos) end = text.size();
-        std::string part = text.substr(start, end - start);
-        if (part.rfind("class=", 0) == 0) {
-            target.cls = wide(part.substr(6));
-            target.hasClass = true;
-        } else if (part.rfind("title=", 0) == 0) {
-            target.title = wide(part.substr(6));
-            target.hasTitle = true;
-        } else if (part.rfind("child=", 0) == 0) {
-            target.child = wide(part.substr(6));
-            target.hasChild = true;
-        } else if (part == "visible") {
-            target.onlyVisible = true;
-        }
-        start = end + 1;
-    }
-    return target;
+std::wstring titleOf(HWND w) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(w, buffer, 512);
+    return buffer;
 }
 
 struct Search {
-    const Target* target;
-    HWND found;
+    std::wstring part[3];  // class, title, child
+    bool has[3] = {}, visible = false, child = false;
+    HWND found = nullptr;
 };
 
-BOOL CALLBACK matchWindow(HWND w, LPARAM parameter) {
-    Search* search = reinterpret_cast<Search*>(parameter);
-    if (search->target->hasClass && className(w) != search->target->cls) return TRUE;
-    if (search->target->onlyVisible && !IsWindowVisible(w)) return TRUE;
-    if (search->target->hasTitle) {
-        wchar_t title[512] = {};
-        GetWindowTextW(w, title, 512);
-        if (search->target->title != title) return TRUE;
+BOOL CALLBACK match(HWND w, LPARAM parameter) {
+    Search& s = *reinterpret_cast<Search*>(parameter);
+    if (s.child) {
+        if (titleOf(w) != s.part[2]) return TRUE;
+    } else if ((s.has[0] && classOf(w) != s.part[0]) || (s.visible && !IsWindowVisible(w)) || (s.has[1] && titleOf(w) != s.part[1])) {
+        return TRUE;
     }
-    search->found = w;
-    return FALSE;
-}
-
-BOOL CALLBACK matchChild(HWND w, LPARAM parameter) {
-    Search* search = reinterpret_cast<Search*>(parameter);
-    wchar_t title[512] = {};
-    GetWindowTextW(w, title, 512);
-    if (search->target->child != title) return TRUE;
-    search->found = w;
+    s.found = w;
     return FALSE;
 }
 
 HWND find(const std::string& text) {
-    Target target = parseTarget(text);
-    Search search{&target, nullptr};
-    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found && target.hasChild) {
-        HWND top = search.found;
-        search.found = nullptr;
-        EnumChildWindows(top, matchChild, reinterpret_cast<LPARAM>(&search));
+    Search s;
+    for (size_t start = 0, end; start <= text.size(); start = end + 1) {
+        end = text.find(';', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string item = text.substr(start, end - start);
+        s.visible |= item == "visible";
+        const char* keys[3] = {"class=", "title=", "child="};
+        for (int k = 0; k < 3; ++k)
+            if (item.rfind(keys[k], 0) == 0) s.part[k] = wide(item.substr(6)), s.has[k] = true;
     }
-    return search.found;
+    EnumWindows(match, reinterpret_cast<LPARAM>(&s));
+    if (s.found && s.has[2]) {
+        HWND top = s.found;
+        s.found = nullptr, s.child = true;
+        EnumChildWindows(top, match, reinterpret_cast<LPARAM>(&s));
+    }
+    return s.found;
 }
 
 HWND need(const std::string& text) {
     HWND w = find(text);
-    if (!w) {
-        std::fprintf(stderr, "rwdriver: no window %s\n", text.c_str());
-        std::exit(1);
-    }
+    if (!w) fail("no window", text);
     return w;
 }
 
 HWND control(HWND dialog, const char* id) {
     HWND c = GetDlgItem(dialog, static_cast<int>(number(id)));
-    if (!c) {
-        std::fprintf(stderr, "rwdriver: no control %s\n", id);
-        std::exit(1);
-    }
+    if (!c) fail("no control", id);
     return c;
 }
 
-BOOL CALLBACK listChild(HWND w, LPARAM parent) {
-    if (GetParent(w) != reinterpret_cast<HWND>(parent)) return TRUE;
-    std::printf("%d %s %d %s\n", GetDlgCtrlID(w), utf8(className(w)).c_str(), IsWindowVisible(w) ? 1 : 0,
-                utf8(windowText(w)).c_str());
-    return TRUE;
-}
-
-BOOL CALLBACK listTop(HWND w, LPARAM) {
-    wchar_t title[512] = {};
-    GetWindowTextW(w, title, 512);
+BOOL CALLBACK listWindow(HWND w, LPARAM parent) {
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    std::printf("%p %s %d %lu %s\n", static_cast<void*>(w), utf8(className(w)).c_str(), IsWindowVisible(w) ? 1 : 0,
-                static_cast<unsigned long>(pid), utf8(title).c_str());
+    if (!parent) std::printf("%p %s %d %lu %s\n", static_cast<void*>(w), utf8(classOf(w)).c_str(), IsWindowVisible(w) ? 1 : 0, static_cast<unsigned long>(pid), utf8(titleOf(w)).c_str());
+    else if (GetParent(w) == reinterpret_cast<HWND>(parent))
+        std::printf("%d %s %d %s\n", GetDlgCtrlID(w), utf8(classOf(w)).c_str(), IsWindowVisible(w) ? 1 : 0, utf8(textOf(w)).c_str());
     return TRUE;
 }
 
-COLORREF screenPixel(int x, int y) {
+int printPixel(POINT p) {
     HDC dc = GetDC(nullptr);
-    COLORREF c = GetPixel(dc, x, y);
+    const COLORREF c = GetPixel(dc, p.x, p.y);
     ReleaseDC(nullptr, dc);
-    return c;
+    if (c == CLR_INVALID) std::printf("invalid\n");
+    else std::printf("%02X%02X%02X\n", GetRValue(c), GetGValue(c), GetBValue(c));
+    return 0;
 }
 
-void printColor(COLORREF c) {
-    if (c == CLR_INVALID) {
-        std::printf("invalid\n");
-        return;
-    }
-    std::printf("%02X%02X%02X\n", GetRValue(c), GetGValue(c), GetBValue(c));
-}
-
-int usage() {
-    std::fprintf(stderr, "usage: rwdriver COMMAND ARGS (see the source)\n");
-    return 2;
+int alphaOf(HWND w) {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return usage();
-    // Wine hands a console program its arguments in the ANSI code page (932 here), not in
-    // UTF-8: turn them into the UTF-8 the rest of the driver expects.
-    std::vector<std::string> utf8Args;
-    std::vector<char*> utf8Argv;
-    for (int i = 0; i < argc; ++i) {
-        int n = MultiByteToWideChar(CP_ACP, 0, argv[i], -1, nullptr, 0);
-        std::wstring w(n > 0 ? n - 1 : 0, L'\0');
-        if (n > 1) MultiByteToWideChar(CP_ACP, 0, argv[i], -1, &w[0], n);
-        utf8Args.push_back(utf8(w));
-    }
-    for (auto& a : utf8Args) utf8Argv.push_back(&a[0]);
-    argv = utf8Argv.data();
-    std::string cmd = argv[1];
+    // Wine hands a console program its arguments in the ANSI code page (932 here).
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i) args.push_back(utf8(wide(argv[i], CP_ACP)));
     auto arg = [&](int i) -> const char* {
-        if (i >= argc) std::exit(usage());
-        return argv[i];
+        if (i >= argc) fail("usage: rwdriver COMMAND ARGS", "(see the source)");
+        return args[static_cast<size_t>(i)].c_str();
     };
-
+    auto num = [&](int i) { return number(arg(i)); };
+    const std::string cmd = arg(1);
     if (cmd == "wait" || cmd == "wait-gone") {
-        DWORD timeout = argc > 3 ? static_cast<DWORD>(number(argv[3])) : 10000;
-        DWORD start = GetTickCount();
-        for (;;) {
+        const DWORD timeout = argc > 3 ? static_cast<DWORD>(num(3)) : 10000, start = GetTickCount();
+        for (;; Sleep(50)) {
             HWND w = find(arg(2));
-            if (cmd == "wait" && w) {
-                std::printf("%p\n", static_cast<void*>(w));
-                return 0;
-            }
+            if (cmd == "wait" && w) return std::printf("%p\n", static_cast<void*>(w)), 0;
             if (cmd == "wait-gone" && !w) return 0;
-            if (GetTickCount() - start > timeout) {
-                std::fprintf(stderr, "rwdriver: timed out on %s %s\n", cmd.c_str(), argv[2]);
-                return 1;
-            }
-            Sleep(50);
+            if (GetTickCount() - start > timeout) fail("timed out on", cmd + " " + arg(2));
         }
     }
-    if (cmd == "post") {
+    if (cmd == "post" || cmd == "send") {
         HWND w = need(arg(2));
-        return PostMessageW(w, static_cast<UINT>(number(arg(3))), static_cast<WPARAM>(number(arg(4))),
-                            static_cast<LPARAM>(number(arg(5))))
-                   ? 0
-                   : 1;
-    }
-    if (cmd == "send") {
-        HWND w = need(arg(2));
+        const UINT msg = static_cast<UINT>(num(3));
+        const WPARAM wp = static_cast<WPARAM>(num(4));
+        const LPARAM lp = static_cast<LPARAM>(num(5));
+        if (cmd == "post") return PostMessageW(w, msg, wp, lp) ? 0 : 1;
         DWORD_PTR result = 0;
-        if (!SendMessageTimeoutW(w, static_cast<UINT>(number(arg(3))), static_cast<WPARAM>(number(arg(4))),
-                                 static_cast<LPARAM>(number(arg(5))), SMTO_ABORTIFHUNG, 1000, &result))
-            return 1;
-        std::printf("%lld\n", static_cast<long long>(result));
-        return 0;
+        if (!SendMessageTimeoutW(w, msg, wp, lp, SMTO_ABORTIFHUNG, 1000, &result)) return 1;
+        return std::printf("%lld\n", static_cast<long long>(result)), 0;
     }
-    if (cmd == "rect") {
-        RECT r;
-        GetWindowRect(need(arg(2)), &r);
-        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-        return 0;
-    }
-    if (cmd == "client") {
+    if (cmd == "rect" || cmd == "client") {
         HWND w = need(arg(2));
         RECT r;
-        GetClientRect(w, &r);
         POINT p = {0, 0};
-        ClientToScreen(w, &p);
-        std::printf("%ld %ld %ld %ld\n", p.x, p.y, r.right, r.bottom);
-        return 0;
-    }
-    if (cmd == "opacity") {
-        BYTE alpha = 0;
-        DWORD flags = 0;
-        if (!GetLayeredWindowAttributes(need(arg(2)), nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) {
-            std::printf("-1\n");
-            return 0;
+        if (cmd == "rect") {
+            GetWindowRect(w, &r);
+            p = {r.left, r.top};
+            OffsetRect(&r, -r.left, -r.top);
+        } else {
+            GetClientRect(w, &r);
+            ClientToScreen(w, &p);
         }
-        std::printf("%d\n", alpha);
-        return 0;
+        return std::printf("%ld %ld %ld %ld\n", p.x, p.y, r.right, r.bottom), 0;
     }
-    if (cmd == "text") {
-        HWND w = need(arg(2));
-        if (argc > 3) w = control(w, argv[3]);
-        std::printf("%s\n", utf8(windowText(w)).c_str());
-        return 0;
-    }
+    if (cmd == "opacity") return std::printf("%d\n", alphaOf(need(arg(2)))), 0;
+    if (cmd == "text") return std::printf("%s\n", utf8(textOf(argc > 3 ? control(need(arg(2)), arg(3)) : need(arg(2)))).c_str()), 0;
     if (cmd == "set-text") {
-        HWND c = control(need(arg(2)), arg(3));
-        std::wstring text = wide(arg(4));
+        const std::wstring text = wide(arg(4));
         DWORD_PTR result = 0;
-        return SendMessageTimeoutW(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 1000,
-                                   &result)
-                   ? 0
-                   : 1;
+        return SendMessageTimeoutW(control(need(arg(2)), arg(3)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 1000, &result) ? 0 : 1;
     }
-    if (cmd == "controls") {
-        HWND w = need(arg(2));
-        EnumChildWindows(w, listChild, reinterpret_cast<LPARAM>(w));
-        return 0;
-    }
+    if (cmd == "controls") return EnumChildWindows(need(arg(2)), listWindow, reinterpret_cast<LPARAM>(need(arg(2)))), 0;
+    if (cmd == "list") return EnumWindows(listWindow, 0), 0;
     if (cmd == "command") {
         HWND w = need(arg(2));
-        int id = static_cast<int>(number(arg(3)));
-        return PostMessageW(w, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(w, id)))
-                   ? 0
-                   : 1;
+        const int id = static_cast<int>(num(3));
+        return PostMessageW(w, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(w, id))) ? 0 : 1;
     }
-    if (cmd == "bm-click") {
-        return PostMessageW(control(need(arg(2)), arg(3)), BM_CLICK, 0, 0) ? 0 : 1;
-    }
+    if (cmd == "bm-click") return PostMessageW(control(need(arg(2)), arg(3)), BM_CLICK, 0, 0) ? 0 : 1;
     if (cmd == "checked") {
         DWORD_PTR result = 0;
         SendMessageTimeoutW(control(need(arg(2)), arg(3)), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 1000, &result);
-        std::printf("%d\n", static_cast<int>(result));
-        return 0;
+        return std::printf("%d\n", static_cast<int>(result)), 0;
     }
     if (cmd == "key") {
         HWND w = need(arg(2));
         GUITHREADINFO info = {};
         info.cbSize = sizeof info;
-        HWND target = w;
-        if (GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info) && info.hwndFocus) target = info.hwndFocus;
-        WPARAM vk = static_cast<WPARAM>(number(arg(3)));
-        PostMessageW(target, WM_KEYDOWN, vk, 1);
-        PostMessageW(target, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+        if (GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info) && info.hwndFocus) w = info.hwndFocus;
+        PostMessageW(w, WM_KEYDOWN, static_cast<WPARAM>(num(3)), 1);
+        PostMessageW(w, WM_KEYUP, static_cast<WPARAM>(num(3)), static_cast<LPARAM>(0xC0000001u));
         return 0;
     }
     if (cmd == "follow") {
         HWND w = need(arg(2));
-        ULONGLONG timeout = static_cast<ULONGLONG>(number(arg(3)));
+        const long long timeout = num(3);
         LARGE_INTEGER frequency, start, now;
         QueryPerformanceFrequency(&frequency);
         QueryPerformanceCounter(&start);
         RECT last = {-1, -1, -1, -1};
         int lastAlpha = -2;
         bool left = false;
-        long long parkedSince = -1;
-        for (;;) {
+        for (long long parkedSince = -1;; Sleep(2)) {
             QueryPerformanceCounter(&now);
-            long long ms = (now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart;
+            const long long ms = (now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart;
             RECT r;
             if (!GetWindowRect(w, &r)) return 1;
-            BYTE alpha = 0;
-            DWORD flags = 0;
-            int a = GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
-            bool parked = r.left == 0 && r.top == 0 && r.right == 5 && r.bottom == 5 && a == 0;
+            const int a = alphaOf(w);
             if (!EqualRect(&r, &last) || a != lastAlpha) {
                 std::printf("%lld %ld %ld %ld %ld %d\n", ms, r.left, r.top, r.right - r.left, r.bottom - r.top, a);
                 std::fflush(stdout);
-                last = r;
-                lastAlpha = a;
+                last = r, lastAlpha = a;
             }
-            if (!parked) {
-                left = true;
-                parkedSince = -1;
-            } else if (parkedSince < 0) {
-                parkedSince = ms;
-            }
-            // Runs of a series follow each other within milliseconds: the end is a window
+            const bool parked = r.left == 0 && r.top == 0 && r.right == 5 && r.bottom == 5 && a == 0;
+            if (!parked) left = true, parkedSince = -1;
+            else if (parkedSince < 0) parkedSince = ms;
+            // The runs of a series follow each other within milliseconds: the end is a window
             // that stays parked for half a second.
             if (left && parkedSince >= 0 && ms - parkedSince >= 500) return 0;
-            if (static_cast<ULONGLONG>(ms) > timeout) return 1;
-            Sleep(2);
+            if (ms > timeout) return 1;
         }
     }
     if (cmd == "wait-cover") {
         HWND w = need(arg(2));
-        POINT p = {static_cast<LONG>(number(arg(3))), static_cast<LONG>(number(arg(4)))};
-        LONG margin = static_cast<LONG>(number(arg(5)));
-        ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(number(arg(6)));
-        for (;;) {
+        const POINT p = {static_cast<LONG>(num(3)), static_cast<LONG>(num(4))};
+        const LONG margin = static_cast<LONG>(num(5));
+        for (ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(num(6));; Sleep(2)) {
             RECT r;
             GetWindowRect(w, &r);
             InflateRect(&r, -margin, -margin);
-            if (PtInRect(&r, p)) {
-                std::printf("%ld %ld\n", r.left + margin, r.top + margin);
-                return 0;
-            }
+            if (PtInRect(&r, p)) return std::printf("%ld %ld\n", r.left + margin, r.top + margin), 0;
             if (GetTickCount64() > until) return 1;
-            Sleep(2);
         }
     }
     if (cmd == "in-shape") {
@@ -392,37 +274,27 @@ int main(int argc, char** argv) {
         RECT r;
         GetWindowRect(w, &r);
         HRGN region = CreateRectRgn(0, 0, 0, 0);
-        bool hasRegion = GetWindowRgn(w, region) != ERROR;
+        const bool hasRegion = GetWindowRgn(w, region) != ERROR;
         for (int i = 3; i + 1 < argc || i == 3; i += 2) {
-            POINT p = {static_cast<LONG>(number(arg(i))), static_cast<LONG>(number(arg(i + 1)))};
-            int inside = PtInRect(&r, p) ? 1 : 0;
-            if (inside && hasRegion) inside = PtInRegion(region, p.x - r.left, p.y - r.top) ? 1 : 0;
-            std::printf(i == 3 ? "%d" : " %d", inside);
+            const POINT p = {static_cast<LONG>(num(i)), static_cast<LONG>(num(i + 1))};
+            std::printf(i == 3 ? "%d" : " %d", PtInRect(&r, p) && (!hasRegion || PtInRegion(region, p.x - r.left, p.y - r.top)) ? 1 : 0);
         }
-        std::printf("\n");
         DeleteObject(region);
-        return 0;
+        return std::printf("\n"), 0;
     }
-    if (cmd == "pixel") {
-        printColor(screenPixel(static_cast<int>(number(arg(2))), static_cast<int>(number(arg(3)))));
-        return 0;
-    }
+    if (cmd == "pixel") return printPixel(POINT{static_cast<LONG>(num(2)), static_cast<LONG>(num(3))});
     if (cmd == "client-pixel") {
-        HWND w = need(arg(2));
-        POINT p = {static_cast<LONG>(number(arg(3))), static_cast<LONG>(number(arg(4)))};
-        ClientToScreen(w, &p);
-        printColor(screenPixel(p.x, p.y));
-        return 0;
+        POINT p = {static_cast<LONG>(num(3)), static_cast<LONG>(num(4))};
+        ClientToScreen(need(arg(2)), &p);
+        return printPixel(p);
     }
     if (cmd == "gdi") {
         DWORD pid = 0;
         GetWindowThreadProcessId(need(arg(2)), &pid);
         HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
         if (!process) return 1;
-        DWORD count = GetGuiResources(process, GR_GDIOBJECTS);
-        CloseHandle(process);
-        std::printf("%lu\n", static_cast<unsigned long>(count));
-        return 0;
+        std::printf("%lu\n", static_cast<unsigned long>(GetGuiResources(process, GR_GDIOBJECTS)));
+        return CloseHandle(process), 0;
     }
     if (cmd == "rects") {
         // Every top-level window of a class: "x y w h alpha" per line.
@@ -437,13 +309,6 @@ int main(int argc, char** argv) {
             std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top, a);
         }
         return 0;
-    }
-    if (cmd == "list") {
-        EnumWindows(listTop, 0);
-        return 0;
-    }
-    if (cmd == "keep") {
-        for (;;) Sleep(60000);
     }
     if (cmd == "cover") {
         HWND w = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 0, 0,
@@ -469,5 +334,7 @@ int main(int argc, char** argv) {
         std::printf("%s\n%s\n", utf8(ansiWide(target)).c_str(), utf8(ansiWide(folder)).c_str());
         return 0;
     }
-    return usage();
+    if (cmd == "keep")
+        for (;;) Sleep(60000);
+    fail("unknown command", cmd);
 }

@@ -1,68 +1,59 @@
-# Harness for the end-to-end scenarios: a private Xvfb display and Wine prefix per run,
-# the real RestWarden.exe (x86_64) and the rwdriver.exe that pokes its windows.
+# Harness for the end-to-end scenarios: a private Xvfb display and Wine prefix per run, the
+# real RestWarden.exe (x86_64) and rwdriver.exe, which pokes its windows.
 #
-#   source "$(dirname "$0")/../lib.sh"
-#   e2e_begin NAME          # display, prefix, data folder $DATA, artifacts folder $SHOTS
-#   e2e_app_start           # starts the program in $DATA and waits for its main window
-#   drv COMMAND ARGS...     # runs rwdriver.exe (output UTF-8)
-#   e2e_shot NAME           # screenshot of the whole desktop into $SHOTS/NAME.png
-#   e2e_app_exit            # chooses "終了" and waits for the process to end
-#   check "what" test-args  # a named assertion; the scenario fails at the end if any failed
-# Everything started here is stopped by PID and `wineserver -k` on exit, failure included.
+#   e2e_begin NAME        display, prefix, data folder $DATA, screenshots folder $SHOTS
+#   e2e_app_start         starts the program in $DATA, waits for its windows
+#   e2e_app_exit          chooses "終了", waits for the process; its exit code in $E2E_APP_STATUS
+#   drv COMMAND ARGS...   runs rwdriver.exe (UTF-8 output)
+#   e2e_shot NAME         screenshot of the whole desktop into $SHOTS/NAME.png
+#   check "what" CMD...   /  eq "what" ACTUAL EXPECTED   named assertions, counted at the end
+#   hexof FILE            the file's bytes as hex
+#   make_param FILE WORK REST [KIND SIZE SPEED SOUND COLOR LOG]   a 284-byte param.dat
+# Everything started here is stopped on exit, failure included.
 #
 # Set before e2e_begin to change the session:
 #   E2E_SCREENS="+xinerama -screen 0 1024x768x24 -screen 1 800x600x24"   Xvfb's screens
 #   E2E_NO_DESKTOP=1   no virtual desktop and no XRandR, so Wine sees each Xinerama head
 #   E2E_DPI=144        the prefix's LogPixels
-
 set -u
 RW_BUILD=${RW_BUILD:?RW_BUILD must name the x86_64 build folder}
-EXE="$RW_BUILD/RestWarden.exe"
-DRIVER="$RW_BUILD/rwdriver.exe"
-WINE64=${WINE64:-/usr/lib/wine/wine64}
-WINESERVER=${WINESERVER:-/usr/lib/wine/wineserver}
+EXE="$RW_BUILD/RestWarden.exe" DRIVER="$RW_BUILD/rwdriver.exe"
+WINE64=${WINE64:-/usr/lib/wine/wine64} WINESERVER=${WINESERVER:-/usr/lib/wine/wineserver}
 [ -x "$WINE64" ] || WINE64=$(command -v wine64)
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
-E2E_FAILED=0
-E2E_PIDS=()
-E2E_CRASH_LOGS=()
+E2E_FAILED=0 E2E_PIDS=() E2E_CRASH_LOGS=()
 
 log() { printf '[%s] %s\n' "${E2E_NAME:-e2e}" "$*" >&2; }
 
-# Starts Xvfb on a free display number (it picks one and writes it to the file).
+# Starts Xvfb on a free display (it writes the number it picked to FILE).
 start_xvfb() {
-    local file=$1 i
-    : >"$file"
     # shellcheck disable=SC2086  # the screen arguments are words
-    Xvfb -displayfd 5 ${E2E_SCREENS:--screen 0 1024x768x24} -nolisten tcp 5>"$file" >/dev/null 2>&1 &
+    Xvfb -displayfd 5 ${E2E_SCREENS:--screen 0 1024x768x24} -nolisten tcp 5>"$1" >/dev/null 2>&1 &
     XVFB_PID=$!
-    for i in $(seq 1 200); do
-        XVFB_DISPLAY=$(tr -dc 0-9 <"$file")
+    for _ in $(seq 1 200); do
+        XVFB_DISPLAY=$(tr -dc 0-9 <"$1")
         [ -n "$XVFB_DISPLAY" ] && return 0
         sleep 0.1
     done
     return 1
 }
 
-# The ready-made prefix all runs copy from; made once per build folder.
+# The prefix every run copies, made once per build folder: Wine's virtual desktop, so that
+# the taskbar and tray sit at the bottom right of a 1024 x 768 screen.
 e2e_template() {
-    local template="$RW_BUILD/wine-template"
+    local t="$RW_BUILD/wine-template"
     (
         flock 9
-        if [ ! -f "$template/.ready" ]; then
-            rm -rf "$template"
-            mkdir -p "$template"
-            log "making the Wine prefix template (once per build)"
-            local display xpid
-            start_xvfb "$template.display"
-            xpid=$XVFB_PID display=$XVFB_DISPLAY
-            WINEPREFIX="$template" DISPLAY=":$display" WINEDEBUG=-all "$WINE64" wineboot -i >/dev/null 2>&1 || true
-            WINEPREFIX="$template" DISPLAY=":$display" WINEDEBUG=-all "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
-            WINEPREFIX="$template" DISPLAY=":$display" WINEDEBUG=-all "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
-            WINEPREFIX="$template" "$WINESERVER" -w
-            kill "$xpid" 2>/dev/null; wait "$xpid" 2>/dev/null
-            touch "$template/.ready"
-        fi
+        [ -f "$t/.ready" ] && exit 0
+        rm -rf "$t" && mkdir -p "$t" && log "making the Wine prefix template"
+        start_xvfb "$t.display"
+        wine() { WINEPREFIX="$t" DISPLAY=":$XVFB_DISPLAY" WINEDEBUG=-all "$WINE64" "$@" >/dev/null 2>&1; }
+        wine wineboot -i
+        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f
+        WINEPREFIX="$t" "$WINESERVER" -w
+        kill "$XVFB_PID"; wait "$XVFB_PID"
+        touch "$t/.ready"
     ) 9>"$RW_BUILD/wine-template.lock"
 }
 
@@ -71,20 +62,14 @@ e2e_begin() {
     trap e2e_end EXIT
     e2e_template
     E2E_DIR=$(mktemp -d "$RW_BUILD/e2e-run-$E2E_NAME-XXXX")
-    DATA="$E2E_DIR/data"
-    SHOTS="$RW_BUILD/screenshots/$E2E_NAME"
-    E2E_APP_LOG="$SHOTS/program-output.log"
-    : >"$E2E_APP_LOG"
-    E2E_CRASH_LOGS=("$E2E_APP_LOG")
-    mkdir -p "$DATA" "$SHOTS"
+    DATA="$E2E_DIR/data" SHOTS="$RW_BUILD/screenshots/$E2E_NAME"
+    E2E_APP_LOG="$SHOTS/program-output.log" E2E_CRASH_LOGS=("$SHOTS/program-output.log")
+    mkdir -p "$DATA" "$SHOTS" && : >"$E2E_APP_LOG"
     cp -a "$RW_BUILD/wine-template" "$E2E_DIR/prefix"
-
     start_xvfb "$E2E_DIR/display" || { log "Xvfb did not start"; exit 1; }
     E2E_XVFB=$XVFB_PID
-    export DISPLAY=":$XVFB_DISPLAY"
-    export WINEPREFIX="$E2E_DIR/prefix" WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    export DISPLAY=":$XVFB_DISPLAY" WINEPREFIX="$E2E_DIR/prefix" WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     export WINEDLLOVERRIDES="winealsa.drv,winepulse.drv=d"
-    log "display $DISPLAY, prefix $WINEPREFIX"
     if [ -n "${E2E_NO_DESKTOP:-}" ]; then
         "$WINE64" reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
         "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
@@ -93,31 +78,31 @@ e2e_begin() {
         "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$E2E_DPI" /f >/dev/null 2>&1
     fi
     [ -n "${E2E_NO_DESKTOP:-}${E2E_DPI:-}" ] && "$WINESERVER" -w
-    # A long-lived keeper keeps Wine's desktop and server warm between the steps.
+    e2e_keep
+}
+
+# A long-lived keeper keeps Wine's desktop and server warm between the steps.
+e2e_keep() {
     "$WINE64" "$DRIVER" keep >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     drv wait "class=Shell_TrayWnd" 60000 >/dev/null || { log "no taskbar"; exit 1; }
 }
 
 e2e_end() {
-    local status=$?
+    local status=$? f
     [ -n "${E2E_APP:-}" ] && kill "$E2E_APP" 2>/dev/null
-    for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-    if [ -n "${WINEPREFIX:-}" ] && [ -d "${WINEPREFIX:-/nonexistent}" ]; then
-        "$WINESERVER" -k 2>/dev/null
-        timeout 20 "$WINESERVER" -w 2>/dev/null
-    fi
+    for f in "${E2E_PIDS[@]}"; do kill "$f" 2>/dev/null; done
+    if [ -d "${WINEPREFIX:-/nonexistent}" ]; then "$WINESERVER" -k 2>/dev/null; timeout 20 "$WINESERVER" -w 2>/dev/null; fi
     [ -n "${E2E_XVFB:-}" ] && kill "$E2E_XVFB" 2>/dev/null && wait "$E2E_XVFB" 2>/dev/null
     [ -n "${E2E_DIR:-}" ] && rm -rf "$E2E_DIR/prefix"
-    local crash_log
-    for crash_log in "${E2E_CRASH_LOGS[@]}"; do
-        if [ -s "$crash_log" ] && grep -qE 'Unhandled|page fault' "$crash_log"; then
-            log "FAIL: the program crashed:"
-            grep -E 'Unhandled|page fault' "$crash_log" | head -n 5 >&2
-            status=1
-        fi
+    # A crash (Wine's "Unhandled ...") fails the scenario.
+    for f in "${E2E_CRASH_LOGS[@]}"; do
+        grep -qE 'Unhandled|page fault' "$f" 2>/dev/null || continue
+        grep -E 'Unhandled|page fault' "$f" | head -n 5 >&2
+        log "FAIL: the program crashed"
+        status=1
     done
-    if [ "$status" = 0 ] && [ "$E2E_FAILED" != 0 ]; then status=1; fi
+    [ "$E2E_FAILED" = 0 ] || status=1
     if [ "$status" = 0 ]; then log "PASSED"; else log "FAILED"; fi
     exit "$status"
 }
@@ -125,23 +110,20 @@ e2e_end() {
 drv() { "$WINE64" "$DRIVER" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 
 e2e_app_start() {
-    # The program's own output is kept: a crash (Wine's "Unhandled ...") fails the scenario.
     (cd "$DATA" && exec "$WINE64" "$EXE" >>"$E2E_APP_LOG" 2>&1) &
     E2E_APP=$!
     drv wait "class=MAIN" 30000 >/dev/null || { log "the program's window did not appear"; return 1; }
     drv wait "class=ALPHA" 10000 >/dev/null
 }
 
-# Ends the program the way a user does, with "終了"; waits for the process to go.
 e2e_app_exit() {
     drv post "class=MAIN" 0x111 40021 0 >/dev/null
     e2e_app_wait_exit
 }
 
 e2e_app_wait_exit() {
-    local i
-    for i in $(seq 1 200); do
-        kill -0 "$E2E_APP" 2>/dev/null || { wait "$E2E_APP" 2>/dev/null; E2E_APP_STATUS=$?; E2E_APP=; return 0; }
+    for _ in $(seq 1 200); do
+        kill -0 "$E2E_APP" 2>/dev/null || { wait "$E2E_APP" 2>/dev/null; E2E_APP_STATUS=$? E2E_APP=; return 0; }
         sleep 0.1
     done
     log "the program did not end"
@@ -150,43 +132,27 @@ e2e_app_wait_exit() {
 
 e2e_shot() { import -window root "$SHOTS/$1.png" 2>/dev/null || log "screenshot $1 failed"; }
 
-# check "description" COMMAND...: runs a test command and records a failure.
 check() {
     local what=$1
     shift
-    if "$@"; then
-        log "ok: $what"
-    else
-        log "FAIL: $what"
-        E2E_FAILED=1
-    fi
+    if "$@"; then log "ok: $what"; else log "FAIL: $what"; E2E_FAILED=1; fi
 }
 
-# eq "description" actual expected
 eq() {
-    if [ "$2" = "$3" ]; then
-        log "ok: $1 ($2)"
-    else
-        log "FAIL: $1: got '$2', expected '$3'"
-        E2E_FAILED=1
-    fi
+    if [ "$2" = "$3" ]; then log "ok: $1 ($2)"; else log "FAIL: $1: got '$2', expected '$3'"; E2E_FAILED=1; fi
 }
 
-# The bytes of a data file as hex, for byte-exact comparisons.
 hexof() { od -An -v -tx1 "$1" | tr -d ' \n'; }
 
-# Writes a 284-byte param.dat: hexof-style fields by offset. Usage: make_param FILE WORK REST [KIND SIZE SPEED SOUND COLOR LOG]
 make_param() {
     python3 - "$@" <<'PY'
 import struct, sys
-f, work, rest = sys.argv[1], int(sys.argv[2], 0), int(sys.argv[3], 0)
-rest_args = [int(x, 0) for x in sys.argv[4:]] + [None] * 6
-kind, size, speed, sound, color, log = [d if v is None else v for v, d in zip(rest_args[:6], [3, 1, 1, 0, 255, 1])]
+f, work, rest, *more = sys.argv[1:]
+kind, size, speed, sound, color, log = [int(v, 0) for v in more] + [3, 1, 1, 0, 255, 1][len(more):]
 b = bytearray(284)
-b[1], b[2], b[3], b[4] = kind, size, speed, sound
+b[1:5] = bytes([kind, size, speed, sound])
 struct.pack_into('<I', b, 8, color)
-struct.pack_into('<i', b, 272, work)
-struct.pack_into('<i', b, 276, rest)
+struct.pack_into('<ii', b, 272, int(work, 0), int(rest, 0))
 b[280] = log
 open(f, 'wb').write(b)
 PY

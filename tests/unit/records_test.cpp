@@ -1,0 +1,287 @@
+// The day record image and its summary, the cumulative statistics, the five scores and the
+// verdict table.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "records/arithmetic.h"
+#include "records/compiled_state.h"
+#include "records/minute_tally.h"
+#include "tests/unit/records_test_util.h"
+
+namespace {
+
+std::vector<int> summary(const DayRecord& r) {
+    std::vector<int> out(r.meanRun, r.meanRun + MinuteCodeCount);
+    out.insert(out.end(), r.runCount, r.runCount + MinuteCodeCount);
+    return out;
+}
+
+TEST(DayRecord, ImageOffsetsAndRunSummary) {
+    DayRecord record = emptyDayRecord(0x89ABCDEFu);
+    record.minutes[1439] = MinuteStopped;
+    record.minutes[700] = -3;  // a damaged byte survives as it is
+    for (int c = 0; c < MinuteCodeCount; ++c) record.meanRun[c] = static_cast<uint8_t>(10 + c), record.runCount[c] = static_cast<uint8_t>(200 + c);
+    const DayRecordImage image = encodeDayRecord(record);
+    const std::pair<size_t, uint8_t> bytes[] = {{1439, 5}, {700, 0xFD}, {1440, 10}, {1445, 15}, {1446, 200},
+                                                {1451, 205}, {1452, 0xEF}, {1455, 0x89}};
+    for (auto [offset, value] : bytes) EXPECT_EQ(image[offset], value) << offset;
+    EXPECT_EQ(encodeDayRecord(decodeDayRecord(image.data())), image);
+    EXPECT_EQ(decodeDayRecord(image.data()).startTime, 0x89ABCDEFu);
+    // Runs: 300 one-minute Working runs (count modulo 256), a damaged byte that ends a run and
+    // belongs to none, a mean that clamps at 255.
+    DayRecord r = emptyDayRecord(0);
+    for (int i = 0; i < 600; ++i) r.minutes[i] = static_cast<int8_t>(i % 2 ? MinuteResting : MinuteWorking);
+    paint(r, 600, 1439, MinuteStopped);
+    r.minutes[1000] = 7;
+    summarize(r);
+    EXPECT_EQ(summary(r), (std::vector<int>{0, 1, 0, 1, 0, 255, 0, 300 % 256, 0, 300 % 256, 0, 2}));
+    EXPECT_EQ(countMinutes(r)[MinuteStopped], 839u);
+    for (auto [phase, code] : {std::pair{0, 5}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, -1}}) EXPECT_EQ(minuteCodeForPhase(phase), code);
+}
+
+TEST(RecordDates, DaysInclusiveAndSameDateAcrossDaylightSavingMonthsAndYears) {
+    using Local = std::array<int, 5>;  // year, month, day, hour, minute
+    const struct {
+        const char* zone;
+        Local later, earlier;
+        int days;
+    } rows[] = {
+        {"Europe/Berlin", {2024, 6, 1, 23, 59}, {2024, 6, 1, 0, 0}, 1},
+        {"Europe/Berlin", {2024, 4, 2, 0, 30}, {2024, 3, 30, 23, 30}, 4},  // 31 March has 23 hours
+        {"Europe/Berlin", {2024, 11, 1, 0, 0}, {2024, 3, 1, 23, 0}, 246},
+        {"Europe/Berlin", {2024, 7, 1, 9, 0}, {2024, 6, 1, 9, 0}, 31},  // the same day of another month
+        {"Europe/Berlin", {2025, 6, 1, 9, 0}, {2024, 6, 1, 9, 0}, 366},  // ... and of another year
+        {"America/New_York", {2024, 3, 11, 0, 0}, {2024, 3, 9, 0, 0}, 3},
+    };
+    auto time = [](const Local& t) { return localTime(t[0], t[1], t[2], t[3], t[4]); };
+    for (const auto& r : rows) {
+        ScopedTimeZone zone(r.zone);
+        EXPECT_EQ(daysInclusive(time(r.later), time(r.earlier)), r.days) << r.zone << " " << r.days;
+        EXPECT_EQ(sameLocalDate(time(r.later), time(r.earlier)), r.days == 1) << r.days;
+    }
+    EXPECT_EQ(ints(clampByte(-1), clampByte(255), clampByte(256), divOrZero(7, 0), tenthsDigit(1.96f)), ints(0, 255, 255, 0, 9));
+}
+
+class Compile : public DataFolderTest {
+protected:
+    ScopedTimeZone zone{"Europe/Berlin"};
+    DayRecord today = emptyDayRecord(0);
+    CompiledState compiled{today};
+    void writeState(std::vector<DayRecord> records) {
+        for (DayRecord& r : records) summarize(r);
+        writeBytes("state.dat", imagesOf(records));
+    }
+    // 1 June: two sets of 50 work, 5 overrun, 10 rest, 5 overrun from 08:00.
+    static DayRecord firstOfJune() {
+        DayRecord r = emptyDayRecord(static_cast<uint32_t>(localTime(2024, 6, 1, 7, 30)));
+        for (int o : {0, 70}) {
+            paint(r, at(8, 0) + o, at(8, 49) + o, MinuteWorking);
+            paint(r, at(8, 50) + o, at(8, 54) + o, MinuteWorkOver);
+            paint(r, at(8, 55) + o, at(9, 4) + o, MinuteResting);
+            paint(r, at(9, 5) + o, at(9, 9) + o, MinuteRestOver);
+        }
+        return r;
+    }
+    // Today, 3 June, painted with runs of {first, last, code}.
+    void todayOf(std::initializer_list<std::array<int, 3>> runs) {
+        today = emptyDayRecord(static_cast<uint32_t>(localTime(2024, 6, 3, 7, 55)));
+        for (const auto& run : runs) paint(today, run[0], run[1], run[2]);
+    }
+    std::vector<int64_t> figures() {
+        const CompiledState& c = compiled;
+        return ints(c.recordCount, c.dayCount, c.workHours, c.restHours, c.restPerHour, c.workExtensionRatio,
+                    c.restExtensionRatio, c.setAverage);
+    }
+};
+
+TEST_F(Compile, WorkedExampleFiguresSharesAndScores) {
+    writeState({firstOfJune()});
+    todayOf({{at(8, 0), at(8, 49), MinuteWorking}, {at(8, 50), at(8, 59), MinuteResting}, {at(9, 0), at(9, 29), MinuteStopped}});
+    EXPECT_TRUE(compiled.evaluate());
+    EXPECT_EQ(figures(), ints(2, 3, 2, 0, 20, 4, 20, 66));
+    const EvaluateState& e = *compiled.evaluation;
+    EXPECT_EQ(std::vector<float>({compiled.avgWorkHours, compiled.avgRestHours, e.overrunPerHour, e.restPerWorkHour, e.usagePercent, e.extensionBalance}),
+              std::vector<float>({1.3333334f, 0.33333334f, 6.6666665f, 15.0f, 66.666664f, 1.0f}));
+    const std::array<int, 3> shares[] = {{at(8, 0), MinuteWorking, 50}, {at(8, 50), MinuteWorkOver, 25}, {at(8, 50), MinuteResting, 25},
+                                         {at(9, 5), MinuteStopped, 25}, {at(3, 0), MinuteNone, 50},      {at(10, 0), MinuteWorkOver, 25}};
+    for (const auto& s : shares) EXPECT_EQ(compiled.minuteShare[s[0]][s[1]], s[2]) << s[0] << " code " << s[1];
+    EXPECT_EQ(today.meanRun[MinuteStopped], 30);  // summarized in place
+    EXPECT_EQ(std::vector<int>(e.score, e.score + 5), (std::vector<int>{73, 65, 48, 70, 100}));
+    EXPECT_EQ(ints(e.total, e.setMinutes), ints(71, 66));
+    EXPECT_STREQ(e.verdict, "データがちょっと少ないっす。。");
+    // Without state.dat nothing is evaluated; the same bytes given from memory count the same.
+    std::remove(pathOf("state.dat").c_str());
+    EXPECT_FALSE(compiled.evaluate());
+    DayRecord june = firstOfJune();
+    summarize(june);
+    const auto bytes = imagesOf({june});
+    EXPECT_TRUE(compiled.evaluate(bytes.data(), bytes.size()));
+    EXPECT_EQ(figures(), ints(2, 3, 2, 0, 20, 4, 20, 66));
+}
+
+TEST_F(Compile, OverrunRatiosClampsPiecesAndRepeatedDates) {
+    const struct {
+        std::initializer_list<std::array<int, 3>> runs;
+        std::vector<int64_t> figures;
+        float balance;
+    } rows[] = {
+        // rest overrun differs from work overrun: each ratio over its own plan
+        {{{at(6, 0), at(6, 59), MinuteWorking}, {at(7, 0), at(7, 9), MinuteWorkOver}, {at(7, 10), at(7, 19), MinuteResting}, {at(7, 20), at(7, 24), MinuteRestOver}},
+         ints(1, 1, 1, 0, 15, 10, 30, 85), 0.5f},
+        // 300-minute set stored in a byte; overrun per hour clamps at 255
+        {{{at(6, 0), at(6, 49), MinuteWorking}, {at(6, 50), at(10, 59), MinuteWorkOver}}, ints(1, 1, 5, 0, 0, 255, 0, 300 % 256), 0},
+        {{{at(6, 0), at(6, 29), MinuteWorking}, {at(6, 30), at(6, 39), MinuteResting}}, ints(1, 1, 0, 0, 0, 0, 0, 40), 0},
+    };
+    for (const auto& r : rows) {
+        writeBytes("state.dat", std::vector<uint8_t>(1000, 1));  // a piece of a record counts for nothing
+        todayOf(r.runs);
+        ASSERT_TRUE(compiled.compile());
+        EXPECT_EQ(figures(), r.figures);
+        EXPECT_EQ(compiled.evaluation->extensionBalance, r.balance);
+    }
+    EXPECT_EQ(compiled.evaluation->restPerWorkHour, 20.0f);
+    DayRecord again = firstOfJune(), damaged = firstOfJune();
+    again.startTime += 3600;  // the same date recorded twice
+    for (int m = 0; m < 100; ++m) damaged.minutes[m] = static_cast<int8_t>(6 + m);
+    writeState({firstOfJune(), again, damaged});
+    today.startTime = static_cast<uint32_t>(localTime(2024, 6, 1, 20, 0));
+    ASSERT_TRUE(compiled.compile());
+    EXPECT_EQ(ints(compiled.recordCount, compiled.dayCount, compiled.evaluation->usagePercent), ints(4, 1, 400));
+    int sum = 0;
+    for (int c = 0; c < MinuteCodeCount; ++c) sum += compiled.minuteShare[50][c];
+    EXPECT_EQ(sum, 37);  // 3 of 4 records have a code there
+}
+
+// Every way of sweeping the minute bytes counts the same as a plain loop, over groups larger
+// than a byte counter holds and with damaged bytes of every value.
+TEST(MinuteTallyPaths, AgreeWithAPlainCount) {
+    const size_t n = 600;
+    std::vector<uint8_t> images(n * DayRecordSize);
+    std::vector<uint32_t> expected(MinuteCodeCount * MinutesPerDay, 0);
+    uint32_t seed = 7;
+    for (size_t i = 0; i < images.size(); ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        const size_t m = i % DayRecordSize;
+        const uint8_t v = static_cast<uint8_t>(i < 300 * DayRecordSize && m < 100 ? 3 : (seed >> 16) % 100 < 95 ? (seed >> 16) % 6 : seed >> 24);
+        images[i] = v;
+        if (m < MinutesPerDay && v < MinuteCodeCount) ++expected[v * MinutesPerDay + m];
+    }
+    for (TallyPath path : {TallyPath::Plain, TallyPath::Sse2, TallyPath::Avx2}) {
+        if (!MinuteTally::usePath(path)) continue;
+        MinuteTally tally;
+        tally.add(images.data(), 1);
+        tally.add(images.data() + DayRecordSize, n - 1);
+        for (size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ(tally.days(static_cast<int>(i / MinutesPerDay), i % MinutesPerDay), expected[i]) << static_cast<int>(path);
+    }
+    MinuteTally::useBestPath();
+}
+
+class Scoring : public ::testing::Test {
+protected:
+    DayRecord today = emptyDayRecord(0);
+    CompiledState compiled{today};
+    EvaluateState& e = *compiled.evaluation;
+    void setScores(std::array<int, 5> s) {
+        for (int i = 0; i < 5; ++i) e.score[i] = static_cast<uint8_t>(s[i]);
+    }
+};
+
+// Both limits of every band of every score (just inside and just past each limit).
+TEST_F(Scoring, EveryBandAtBothLimits) {
+    const struct {
+        std::function<void(EvaluateState&, float)> input;
+        int axis;
+        std::vector<std::pair<float, int>> rows;
+    } scores[] = {
+        {[](EvaluateState& s, float x) { s.overrunPerHour = x; }, Seriousness,
+         {{-0.25f, 0}, {0, 100}, {5, 80}, {5.25f, 79}, {10, 60}, {10.25f, 59}, {20, 40}, {20.25f, 39}, {30, 20}, {30.25f, 19}, {50, 6}}},
+        {[](EvaluateState& s, float x) { s.restPerWorkHour = x; }, Efficiency,
+         {{-0.5f, 0}, {0, 0}, {0.5f, 0}, {2, 9}, {4.0f, 19}, {4.1f, 19}, {7.0f, 39}, {7.1f, 39}, {9.4f, 59}, {9.5f, 60}, {11.25f, 79},
+          {11.3f, 80}, {12.25f, 95}, {12.5f, 100}, {12.75f, 95}, {13.5f, 80}, {13.75f, 77}, {15.5f, 60}, {15.75f, 58}, {18.5f, 40},
+          {18.75f, 38}, {22.5f, 20}, {22.75f, 19}, {25, 16}}},
+        {[](EvaluateState& s, float x) { s.usagePercent = x; }, Awareness,
+         {{-1, 0}, {0, 0}, {15, 10}, {29.75f, 19}, {30, 20}, {59.75f, 39}, {60, 40}, {74.75f, 59}, {75, 60}, {89.75f, 79}, {90, 80}, {150, 200}, {177.5f, 255}}},
+        {[](EvaluateState& s, float x) { s.setMinutes = static_cast<uint8_t>(x); }, Concentration,
+         {{0, 0}, {1, 0}, {11, 10}, {21, 19}, {22, 20}, {31, 38}, {32, 40}, {41, 58}, {42, 60}, {51, 78}, {52, 80}, {61, 98}, {62, 100},
+          {96, 100}, {97, 98}, {106, 80}, {107, 78}, {116, 60}, {117, 58}, {126, 40}, {127, 38}, {136, 20}, {137, 18}, {255, 1}}},
+    };
+    for (const auto& s : scores)
+        for (auto [x, want] : s.rows) {
+            e.reset();
+            s.input(e, x);
+            e.computeScores();
+            EXPECT_EQ(e.score[s.axis], want) << "axis " << s.axis << " at " << x;
+        }
+    // Effort: the balance of rest to work overrun (or its inverse above 1) by Seriousness band.
+    const std::array<float, 3> effort[] = {{0, 100, 0},  {0.5f, 1, 20},  {0.5f, 39, 20}, {0.5f, 40, 55}, {0.5f, 79, 55}, {0.5f, 80, 85},
+                                           {0.5f, 99, 85}, {0.5f, 100, 100}, {1, 1, 40}, {1, 80, 100}, {2, 40, 55}, {3, 0, 0}, {4, 99, 77}};
+    for (const auto& [r, seriousness, want] : effort) {
+        e.extensionBalance = r;
+        e.score[Seriousness] = static_cast<uint8_t>(seriousness);
+        EXPECT_EQ(e.scoreEffort(), want) << "r=" << r << " s=" << seriousness;
+    }
+    e.setMinutes = 137, e.usagePercent = 150, e.computeScores();
+    EXPECT_EQ(e.total, (100 + 0 + 200 + 100 + 18) / 5);
+}
+
+TEST_F(Scoring, ChartPointsAndTheOutstandingAxis) {
+    setScores({100, 100, 255, 100, 0});
+    e.computeChartPoints();
+    EXPECT_EQ(std::vector<int>(e.chartX, e.chartX + 5), (std::vector<int>{409, 476, 513, 368, 409}));
+    EXPECT_EQ(std::vector<int>(e.chartY, e.chartY + 5), (std::vector<int>{130, 178, 345, 257, 200}));
+    const struct {
+        std::array<int, 5> scores;
+        int axis, value;  // axis -1: none stands out, value is the mean
+    } rows[] = {{{50, 50, 50, 50, 57}, -1, 51}, {{50, 50, 50, 50, 58}, Concentration, 6}, {{40, 60, 50, 50, 50}, Seriousness, -10}};
+    for (const auto& r : rows) {
+        setScores(r.scores);
+        const Outstanding o = e.findOutstanding();
+        EXPECT_EQ(ints(o.axis.has_value() ? int(*o.axis) : -1, o.value), ints(r.axis, r.value));
+    }
+}
+
+// Every phrase of the table, reached by the scores and inputs of its row, in each column at
+// both edges of the column's record counts.
+TEST_F(Scoring, EveryPhraseIsReached) {
+    const struct {
+        std::array<int, 5> s;
+        float restPerWorkHour, extensionBalance;
+        int setMinutes;
+        const char* phrase[3];
+    } rows[] = {
+        {{85, 85, 85, 85, 85}, 12, 1, 80, {"良い感じ^^", "いい仕事してますね～^^", "見事！作者に連絡でプレゼント進呈^^"}},
+        {{84, 85, 85, 85, 85}, 12, 1, 80, {"色々と良くはなさそうです。。", "いつも疲れている人", "あえて悪い評価を狙う人"}},
+        {{100, 84, 50, 50, 50}, 12, 1, 80, {"５分前行動が出来る人", "予め集合場所の下見をする人", "高校三年間皆勤賞だった人"}},
+        {{80, 65, 40, 40, 40}, 12, 1, 80, {"まじめなんだけどぉ…", "トケースレーブ", "作業と休憩のバランスを・・・"}},
+        {{40, 60, 50, 50, 50}, 12, 1, 80, {"気分やさん", "計画？なにそれ？", "計画？あるよ。無計画という計画がね！"}},
+        {{50, 80, 50, 50, 50}, 12, 1, 80, {"比較的疲れを知らない人", "夕方からエンジンがかかり始める人", "徹夜が嫌いではない感じ"}},
+        {{50, 20, 50, 50, 50}, 9.99f, 1, 80, {"張り切りさん", "ハッスル星の住人", "企業戦士の鏡"}},
+        {{50, 20, 50, 50, 50}, 10, 1, 80, {"休憩も仕事ですという人", "欧米Style！", "かろーし してたまるかっ！"}},
+        {{50, 50, 90, 50, 50}, 12, 1, 80, {"いい人", "人は良い", "作業時間を見直してほしい"}},
+        {{100, 100, 81, 100, 100}, 12, 1, 80, {"よさげ^^", "もう少し、このソフトを使うと。。", "もし、ソフトの起動頻度が上がると…"}},
+        {{100, 100, 80, 100, 100}, 12, 1, 80, {"とりあえずソフトを使っただけ", "このソフト使えない…と思う人", "そういえばこんなソフト入れてたなぁ"}},
+        {{50, 50, 50, 90, 50}, 12, 1, 80, {"こまめさん", "まめ な ひと", "豆 が 主食"}},
+        {{50, 50, 50, 10, 50}, 12, 0.999f, 80, {"頑張っちゃう人", "仕事が夢に出てくる人", "もっと・かろーし"}},
+        {{50, 50, 50, 10, 50}, 12, 1, 80, {"やや甘えたがりな性格", "誘惑に負ける自身があるヒト", "木靴をいつも履く人"}},
+        {{50, 50, 50, 50, 90}, 12, 1, 80, {"標準的", "ごくごく標準的", "さらに、時間を守れるとGOOD"}},
+        {{50, 50, 50, 50, 10}, 12, 1, 101, {"期限が迫ると頑張る人", "あなたしか見えないタイプ", "視野５度"}},
+        {{50, 50, 50, 50, 10}, 12, 1, 100, {"小さく刻んでパーセーブ タイプ", "子供時代落ち着きがなかった人", "マイウェイ"}},
+    };
+    const int counts[3][2] = {{4, 30}, {31, 180}, {181, 100000}};
+    for (const auto& row : rows) {
+        setScores(row.s);
+        e.restPerWorkHour = row.restPerWorkHour, e.extensionBalance = row.extensionBalance;
+        e.setMinutes = static_cast<uint8_t>(row.setMinutes);
+        for (int column = 0; column < 4; ++column)
+            for (int k = 0; k < 2; ++k) {
+                const int n = column < 3 ? counts[column][k] : 3 * k;  // too few: 0 and 3
+                compiled.recordCount = n;
+                e.chooseVerdict();
+                EXPECT_STREQ(e.verdict, column < 3 ? row.phrase[column] : "データがちょっと少ないっす。。") << "n=" << n;
+            }
+    }
+}
+
+}  // namespace
