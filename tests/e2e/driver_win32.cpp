@@ -49,13 +49,6 @@ std::string utf8(const std::wstring& s) {
     return out;
 }
 
-std::wstring ansiWide(const char* s) {
-    int n = MultiByteToWideChar(CP_ACP, 0, s, -1, nullptr, 0);
-    std::wstring out(n > 0 ? n - 1 : 0, L'\0');
-    if (n > 1) MultiByteToWideChar(CP_ACP, 0, s, -1, &out[0], n);
-    return out;
-}
-
 long long number(const char* s) { return std::strtoll(s, nullptr, 0); }
 [[noreturn]] void fail(const char* what, const std::string& name) {
     std::fprintf(stderr, "rwdriver: %s %s\n", what, name.c_str());
@@ -300,7 +293,7 @@ int main(int argc, char** argv) {
         // Every top-level window of a class: "x y w h alpha" per line.
         std::wstring cls = wide(arg(2));
         for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-            if (className(w) != cls) continue;
+            if (classOf(w) != cls) continue;
             RECT r;
             GetWindowRect(w, &r);
             BYTE alpha = 0;
@@ -331,7 +324,7 @@ int main(int argc, char** argv) {
             return 1;
         link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
         link->GetWorkingDirectory(folder, MAX_PATH);
-        std::printf("%s\n%s\n", utf8(ansiWide(target)).c_str(), utf8(ansiWide(folder)).c_str());
+        std::printf("%s\n%s\n", utf8(wide(target, CP_ACP)).c_str(), utf8(wide(folder, CP_ACP)).c_str());
         return 0;
     }
     if (cmd == "keep")
