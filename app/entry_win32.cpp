@@ -1,6 +1,5 @@
 // Program entry and the hidden main window.
 #include <windows.h>
-#include <ole2.h>
 
 #include "platform/data_files.h"
 #include "app/icon.h"
@@ -95,8 +94,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     datafiles::setDirectory(platform::currentDirectory());
-    // OLE, once for the UI thread: the version dialog decodes its picture with OleLoadPicture.
-    const bool oleReady = SUCCEEDED(OleInitialize(nullptr));
 
     int result;
     {
@@ -110,6 +107,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         theMaster = nullptr;
         // Master is torn down here: today's record, then param.dat.
     }
-    if (oleReady) OleUninitialize();
     return result;
 }

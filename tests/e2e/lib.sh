@@ -40,7 +40,7 @@ start_xvfb() {
 
 # The ready-made prefix all runs copy from; made once per build folder.
 e2e_template() {
-    local template="$RW_BUILD/wine-template"
+    local template="${E2E_TEMPLATE:-$RW_BUILD/wine-template}"
     (
         flock 9
         if [ ! -f "$template/.ready" ]; then
@@ -57,7 +57,17 @@ e2e_template() {
             kill "$xpid" 2>/dev/null; wait "$xpid" 2>/dev/null
             touch "$template/.ready"
         fi
-    ) 9>"$RW_BUILD/wine-template.lock"
+    ) 9>"$template.lock"
+}
+
+# Before e2e_begin: run the 32-bit program EXE in Wine's WoW64 mode. Its prefix must be
+# made with the 32-bit DLLs that scripts/deps.sh unpacks, so it has a template of its own.
+# Nothing is painted in that mode: such a scenario checks files, messages and exit codes.
+e2e_use_wow64() {
+    export WINEDLLPATH=${RW_WOW64_LIB:-/opt/restwarden-wow64/lib}
+    [ -d "$WINEDLLPATH/i386-windows" ] || { log "no 32-bit Wine DLLs in $WINEDLLPATH: run scripts/deps.sh"; exit 1; }
+    E2E_TEMPLATE="$RW_BUILD/wine-template-wow64"
+    EXE=$1
 }
 
 e2e_begin() {
@@ -71,7 +81,7 @@ e2e_begin() {
     : >"$E2E_APP_LOG"
     E2E_CRASH_LOGS=("$E2E_APP_LOG")
     mkdir -p "$DATA" "$SHOTS"
-    cp -a "$RW_BUILD/wine-template" "$E2E_DIR/prefix"
+    cp -a "${E2E_TEMPLATE:-$RW_BUILD/wine-template}" "$E2E_DIR/prefix"
 
     start_xvfb "$E2E_DIR/display" || { log "Xvfb did not start"; exit 1; }
     E2E_XVFB=$XVFB_PID
