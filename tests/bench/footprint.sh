@@ -30,12 +30,18 @@ e2e_begin footprint
 out="$SHOTS/footprint.txt"
 : >"$out"
 
-# The Linux process that runs a Windows program started from this shell.
+# The Linux process that runs a Windows program: Wine names it by its Unix path, or by its
+# Windows path (WoW64).
 wine_pid_of() {
-    local pid
-    for pid in $(pgrep -f -- "$1"); do
-        [ -r "/proc/$pid/status" ] && grep -q "^PPid:" "/proc/$pid/status" && { echo "$pid"; return; }
-    done
+    local windows_path="Z:${1//\//\\}" cmdline line
+    for cmdline in /proc/[0-9]*/cmdline; do   # some end while this loop runs: quiet
+        line=$(tr -d '\0' <"$cmdline" 2>/dev/null)   # Wine pads its rewritten command line
+        if [ "$line" = "$windows_path" ] || [ "$line" = "$1" ]; then
+            cmdline=${cmdline#/proc/}
+            echo "${cmdline%/cmdline}"
+            return
+        fi
+    done 2>/dev/null
 }
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches:/ {n += $2} END {print n + 0}'; }
@@ -53,6 +59,7 @@ for arch in i686 x86_64; do
     drv wait "class=MINIMALTRAY" 30000 >/dev/null || { log "the minimal program did not start"; continue; }
     sleep "$SETTLE"
     app_pid=$(wine_pid_of "$app_exe") min_pid=$(wine_pid_of "$min_exe")
+    [ -n "$app_pid" ] && [ -n "$min_pid" ] || { log "the Wine processes were not found"; E2E_FAILED=1; continue; }
     app_before=$(switches "$app_pid") min_before=$(switches "$min_pid")
     sleep "$IDLE"
     app_idle=$(($(switches "$app_pid") - app_before)) min_idle=$(($(switches "$min_pid") - min_before))
