@@ -5,6 +5,7 @@
 #include "app/icon.h"
 #include "app/master.h"
 #include "platform/platform.h"
+#include "platform/tray_win32.h"
 #include "notice/notice_window_win32.h"
 
 namespace {
@@ -30,6 +31,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         master->onCommand(LOWORD(wParam));
         return 0;
     case TrayCallbackMessage:
+        platform::showPendingTrayTip();
         master->onTrayCallback(static_cast<uintptr_t>(wParam), static_cast<uintptr_t>(lParam));
         return 0;
     case WM_QUERYENDSESSION:

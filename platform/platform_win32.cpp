@@ -9,6 +9,7 @@
 
 #include "platform/platform.h"
 #include "platform/system_library_win32.h"
+#include "platform/tray_win32.h"
 
 // The shipped program is 32-bit and cannot be run here, so the record layouts it hands
 // to the system are checked when it is compiled.
@@ -21,6 +22,16 @@ namespace platform {
 namespace {
 
 DWORD lastTrayError = 0;
+// Every call to the shell wakes it and this program for a round of messages (a hundred
+// context switches under Wine when a picture goes along, a dozen for a tip alone), and
+// the tip changes every minute while nobody looks at it. So a change that keeps the
+// picture only records the new tip, and the tip reaches the shell when the pointer
+// comes to the icon (the shell reports that with a tray callback before it shows the
+// tip) or with the next picture.
+bool trayShown = false;
+HICON shownTrayIcon = nullptr;  // the picture the shell holds
+NOTIFYICONDATAA pendingTip;
+bool tipPending = false;
 
 HINSTANCE instance() { return GetModuleHandleA(nullptr); }
 
@@ -67,11 +78,30 @@ bool deleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0
 bool notifyIcon(TrayOp op, const TrayData& data) {
     NOTIFYICONDATAA nid;
     fillTray(nid, data);
+    if (op == TrayOp::Modify && trayShown && nid.hIcon == shownTrayIcon) {
+        pendingTip = nid;
+        pendingTip.uFlags = NIF_TIP;
+        tipPending = true;
+        return true;
+    }
     DWORD message = op == TrayOp::Add ? NIM_ADD : op == TrayOp::Modify ? NIM_MODIFY : NIM_DELETE;
     SetLastError(0);
     BOOL ok = Shell_NotifyIconA(message, &nid);
     if (!ok) lastTrayError = GetLastError();
+    if (op == TrayOp::Delete) {
+        trayShown = false;
+    } else if (ok) {
+        trayShown = true;
+        shownTrayIcon = nid.hIcon;
+    }
+    if (ok || op == TrayOp::Delete) tipPending = false;  // the tip went along, or has no icon left
     return ok != 0;
+}
+
+void showPendingTrayTip() {
+    if (!tipPending) return;
+    tipPending = false;
+    Shell_NotifyIconA(NIM_MODIFY, &pendingTip);
 }
 
 bool lastTrayFailureWasTimeout() { return lastTrayError == ERROR_TIMEOUT; }
