@@ -34,9 +34,12 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         platform::showPendingTrayTip();
         master->onTrayCallback(static_cast<uintptr_t>(wParam), static_cast<uintptr_t>(lParam));
         return 0;
+    case platform::SessionChangeMessage:
+        master->onSessionChange(static_cast<uintptr_t>(wParam));
+        return 0;
     case WM_QUERYENDSESSION:
         // Windows may end the process after this without running any destructor, so the
-        // settings and today's record are saved now, exactly as a normal exit saves them.
+        // settings, the options and today's record are saved now, as a normal exit saves them.
         master->saveForShutdown();
         return TRUE;
     case WM_ENDSESSION:

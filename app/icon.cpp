@@ -43,6 +43,15 @@ int32_t Icon::progressStep() const {
     return static_cast<int32_t>(s);
 }
 
+void Icon::showStopped() {
+    platform::TrayData& tray = master->trayData;
+    tray.icon = grayIcon;
+    if (master->pauseMinutesLeft > 0)
+        std::snprintf(tray.tip, sizeof tray.tip, "一時停止中 あと%d分", static_cast<int>(master->pauseMinutesLeft));
+    else
+        std::snprintf(tray.tip, sizeof tray.tip, "停止中です");
+}
+
 void Icon::showPhase() {
     const Property& p = *master->property;
     platform::TrayData& tray = master->trayData;
@@ -50,8 +59,7 @@ void Icon::showPhase() {
     const size_t size = sizeof tray.tip;
     switch (p.phase) {
     case Stopped:
-        tray.icon = grayIcon;
-        std::snprintf(tip, size, "停止中です");
+        showStopped();
         break;
     case Working:
         step = 0;
@@ -86,8 +94,7 @@ void Icon::showMinute() {
     const size_t size = sizeof tray.tip;
     switch (p.phase) {
     case Stopped:
-        tray.icon = grayIcon;
-        std::snprintf(tip, size, "停止中です");
+        showStopped();
         break;
     case Working:
         step = progressStep();

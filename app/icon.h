@@ -24,4 +24,7 @@ public:
     void showPhase();   // at the start of a phase
     void showMinute();  // after every tick and after a dialog changed the lengths
     int32_t progressStep() const;
+
+private:
+    void showStopped();  // grey disc; the tip counts down a timed pause
 };

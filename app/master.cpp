@@ -4,7 +4,9 @@
 
 #include "app/icon.h"
 #include "app/menu.h"
+#include "notice/quiet_rule.h"
 #include "records/log.h"
+#include "timer/options.h"
 #include "timer/property.h"
 #include "timer/sound.h"
 
@@ -12,6 +14,7 @@ Master* theMaster = nullptr;
 
 Master::Master() {
     property = std::make_unique<Property>(this);
+    options = std::make_unique<Options>(loadOptions());
     sound = std::make_unique<Sound>(this);
     log = std::make_unique<Log>(this);
     icon = std::make_unique<Icon>(this);
@@ -20,9 +23,11 @@ Master::Master() {
 
 Master::~Master() {
     // The day record is saved while the settings (its logOutput flag) still exist; then
-    // the settings are saved; then the rest goes.
+    // the settings and the options are saved; then the rest goes.
     log.reset();
     property.reset();
+    saveOptions(*options);
+    options.reset();
     sound.reset();
     icon.reset();
     menu.reset();
@@ -31,6 +36,7 @@ Master::~Master() {
 // ---- The work timer ------------------------------------------------------------------
 
 void Master::startWork() {
+    pauseMinutesLeft = 0;
     property->phase = Working;
     property->resetElapsed();
     icon->showPhase();
@@ -38,6 +44,7 @@ void Master::startWork() {
 }
 
 void Master::startRest() {
+    pauseMinutesLeft = 0;
     property->phase = Resting;
     property->currentRestMinutes = property->restMinutes;  // a long rest lasts one rest only
     property->resetElapsed();
@@ -51,6 +58,11 @@ void Master::stop() {
     menu->update();
 }
 
+void Master::pause(int32_t minutes) {
+    pauseMinutesLeft = minutes;  // first, so that the tip shows the pause
+    stop();
+}
+
 void Master::clickThrough() {
     if (property->phase == WorkOver) {
         balloonPending = 0;
@@ -62,25 +74,23 @@ void Master::clickThrough() {
 }
 
 void Master::tick() {
+    // The pause's last minute is still recorded as stopped; work starts after it.
+    const bool pauseEnds = pauseMinutesLeft > 0 && --pauseMinutesLeft == 0;
+    // Someone who left the desk has been resting; this tick then counts a minute of that rest.
+    if (options->awayIsRest) restWhileAway();
     switch (property->advance()) {
     case TickReminder: {
         int64_t remaining = static_cast<int64_t>(property->workMinutes) - property->elapsedMinutes;
-        repeatCount = remaining <= 5 ? 3 : remaining <= 10 ? 2 : 1;
-        startNotice();
-        playAlert();
+        startNoticeSeries(remaining <= 5 ? 3 : remaining <= 10 ? 2 : 1);
         break;
     }
     case TickWorkEnd:
         showWorkEndNotice();
-        repeatCount = 1;
-        startNotice();
-        playAlert();
+        startNoticeSeries(1);
         break;
     case TickOverrun:
         showOverrunNotice();
-        repeatCount = 3;
-        startNotice();
-        playAlert();
+        startNoticeSeries(3);
         break;
     case TickRestEnd:
         showRestEndNotice();  // the rest end comes alone: no notice, no sound
@@ -88,8 +98,22 @@ void Master::tick() {
     default:
         break;
     }
-    icon->showMinute();
+    if (!pauseEnds) icon->showMinute();
     log->minuteTick();
+    if (pauseEnds) {
+        startWork();
+        showPauseEndNotice();
+    }
+}
+
+void Master::startNoticeSeries(uint8_t runs) {
+    // Skipped, not postponed: a sweep after the presentation would remind of nothing.
+    if (options->quietFullscreen &&
+        personIsBusy(platform::userNotificationState(), platform::foregroundWindow()))
+        return;
+    repeatCount = runs;
+    startNotice();
+    playAlert();
 }
 
 void Master::playAlert() { sound->play(); }
@@ -117,6 +141,7 @@ bool Master::onCreate(platform::WindowHandle window) {
     menu->load();
     sound->createWindow();
     platform::setWindowTimer(window, MinuteTimerId, 60000);
+    platform::watchSessionChanges(window);
     startWork();
     dialogOpen.fill(0);
     return true;
@@ -128,7 +153,10 @@ void Master::onClose() {
 }
 
 void Master::onDestroy() {
-    if (mainWindow) platform::killWindowTimer(mainWindow, MinuteTimerId);
+    if (mainWindow) {
+        platform::killWindowTimer(mainWindow, MinuteTimerId);
+        platform::unwatchSessionChanges(mainWindow);
+    }
     sound->closeWindow();
     menu->destroy();
     if (trayData.window) platform::notifyIcon(platform::TrayOp::Delete, trayData);
@@ -143,6 +171,7 @@ void Master::onTaskbarCreated() {
 void Master::saveForShutdown() {
     log->saveTemp();
     property->save();
+    saveOptions(*options);
 }
 
 void Master::openGuardedDialog(platform::Dialog which) {
@@ -157,7 +186,13 @@ void Master::onCommand(unsigned id) {
     switch (id) {
     case CmdStartWork: startWork(); break;
     case CmdStartRest: startRest(); break;
-    case CmdStop: stop(); break;
+    case CmdStop:
+        pauseMinutesLeft = 0;
+        stop();
+        break;
+    case CmdPause30: pause(30); break;
+    case CmdPause60: pause(60); break;
+    case CmdPause120: pause(120); break;
     case CmdSettings: openGuardedDialog(platform::Dialog::Settings); break;
     case CmdWorkStatus: openGuardedDialog(platform::Dialog::WorkStatus); break;
     case CmdEvaluation:

@@ -14,6 +14,7 @@
 #include "timer/phase.h"
 
 class Property;
+struct Options;
 class Sound;
 class Log;
 class Icon;
@@ -24,6 +25,10 @@ enum Command : unsigned {
     CmdStartWork = 40001,
     CmdStartRest = 40002,
     CmdStop = 40003,
+    CmdPause30 = 40004,
+    CmdPause60 = 40005,
+    CmdPause120 = 40006,
+    CmdPauseMenu = 40007,  // the submenu "一時停止" itself
     CmdSettings = 40011,
     CmdWorkStatus = 40012,
     CmdEvaluation = 40013,
@@ -57,10 +62,17 @@ public:
     std::unique_ptr<Log> log;
     std::unique_ptr<Icon> icon;
     std::unique_ptr<Menu> menu;
+    std::unique_ptr<Options> options;  // restwarden.ini
     std::atomic<uint8_t> animating{0};
     std::atomic<uint8_t> repeatCount{1};
     std::atomic<uint32_t> threadId{0};
     uint8_t balloonPending = 0;
+    // Minutes until a timed pause ends and work starts by itself; 0 when not paused.
+    // Never saved: a program started again starts work as always.
+    int32_t pauseMinutesLeft = 0;
+    // The session is locked, since the tick count `lockedAt` (UI thread only).
+    bool sessionLocked = false;
+    uint32_t lockedAt = 0;
 
     // Shell state beside Master, touched only on the UI thread.
     platform::TrayData trayData;
@@ -70,11 +82,23 @@ public:
     void startWork();
     void startRest();
     void stop();
+    void pause(int32_t minutes);  // stops now and starts work again after `minutes` ticks
     void clickThrough();
     void tick();
     void playAlert();
+    // Starts a notice series of `runs` runs with its sound, unless the person is busy in a
+    // full-screen program and the option says to keep quiet then.
+    void startNoticeSeries(uint8_t runs);
     // Redraws the tray face and tip after a dialog changed the lengths.
     void showMinute();
+
+    // ---- Time away from the PC (app/away_rest.cpp).
+    // Milliseconds since the last input, or since the lock if the session is locked longer.
+    uint32_t awayMilliseconds() const;
+    // At a tick while working: a person away for the set minutes is taken to have been
+    // resting since they left. True when the phase became Resting.
+    bool restWhileAway();
+    void onSessionChange(uintptr_t event);  // SessionLock, SessionUnlock; others ignored
 
     // ---- The notice animation (one run at a time; see notice/).
     void startNotice();
@@ -85,6 +109,7 @@ public:
     void showWorkEndNotice();
     void showOverrunNotice();
     void showRestEndNotice();
+    void showPauseEndNotice();
     bool showBalloon(const char* title, const char* text);
 
     // ---- The main window's messages, as plain calls.
@@ -98,7 +123,8 @@ public:
     void onTrayCallback(uintptr_t wParam, uintptr_t lParam);
     // The taskbar was re-created (Explorer restarted): put the icon back as it was.
     void onTaskbarCreated();
-    // Windows is ending the session: save what a normal exit saves, now.
+    // Windows is ending the session: save what a normal exit saves (today's record,
+    // param.dat, restwarden.ini), now.
     void saveForShutdown();
 
     // Opens a dialog unless it is already open.

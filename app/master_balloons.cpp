@@ -40,3 +40,9 @@ void Master::showRestEndNotice() {
     property->phase = RestOver;
     showBalloon("休憩終了です", ClickForWork);
 }
+
+void Master::showPauseEndNotice() {
+    // Work has already started: there is nothing for a click to move on, so no
+    // balloonPending.
+    platform::showBalloon(mainWindow, "一時停止終了", "作業を再開しました。");
+}

@@ -32,8 +32,12 @@ void Menu::update() {
     enableItem(CmdStartWork);
     enableItem(CmdStop);
     enableItem(CmdStartRest);
+    enableItem(CmdPauseMenu);
     switch (master->property->phase) {
-    case Stopped: grayItem(CmdStop); break;
+    case Stopped:
+        grayItem(CmdStop);
+        grayItem(CmdPauseMenu);  // a pause stops the timer, so it goes with "停止"
+        break;
     case Working: grayItem(CmdStartWork); break;
     case Resting: grayItem(CmdStartRest); break;
     default: break;

@@ -88,7 +88,8 @@ private:
 
 }  // namespace
 
-void drawList(HDC dc, const draw::DisplayList& list) {
+void drawList(HDC dc, const draw::DisplayList& unscaled, int dpi) {
+    const draw::DisplayList list = draw::scaled(unscaled, dpi);
     const int savedMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF savedColour = GetTextColor(dc);
     {

@@ -11,3 +11,18 @@ void openLongRestDialog(HWND owner);
 
 // DialogBoxParamA with the program's instance, taken from the owner.
 void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARAM parameter = 0);
+
+namespace layout {
+struct Frame;
+}
+// Above 96 DPI the template's dialog units do not grow quite by the DPI's factor (the font's
+// average width is rounded), so a dialog that paints itself grows its client area, if it
+// must, to hold the painting scaled from `frame`, and moves OK along to keep its place.
+void fitFrameToDpi(HWND dialog, const layout::Frame& frame);
+
+// WM_DPICHANGED for a dialog that paints itself: moves and resizes it to the rectangle
+// Windows suggests (lParam) and repaints it at the new DPI.
+void followDpiChange(HWND dialog, LPARAM suggested);
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/platform.h"
+
 namespace draw {
 
 DrawOp text(int x, int y, int fontHeight, Colour colour, std::string s) {
@@ -85,6 +87,23 @@ Bounds boundsOf(const DisplayList& list) {
         }
     }
     return b;
+}
+
+DisplayList scaled(const DisplayList& list, int dpi) {
+    DisplayList out = list;
+    if (dpi == platform::DesignDpi) return out;
+    auto scale = [dpi](int v) { return platform::scaleToDpi(v, dpi); };
+    for (DrawOp& op : out) {
+        for (Point& p : op.points) p = Point{scale(p.x), scale(p.y)};
+        op.fontHeight = scale(op.fontHeight);
+        if (op.hasPen) {
+            // Whole pixels, cut down: a hairline stays one pixel at 150 % rather than
+            // thickening to two.
+            const int width = std::max(1, (op.pen.width == 0 ? 1 : op.pen.width) * dpi / platform::DesignDpi);
+            op.pen.width = op.pen.width == 0 && width == 1 ? 0 : width;
+        }
+    }
+    return out;
 }
 
 std::string format(const char* fmt, ...) {

@@ -71,6 +71,12 @@ struct Bounds {
 };
 Bounds boundsOf(const DisplayList& list);
 
+// The list as drawn at `dpi`: every position and font height at 96 DPI times dpi / 96,
+// rounded half away from zero; corners are scaled one by one, so shapes that touch at
+// 96 DPI still touch. Pen widths scale to whole pixels cut down, so a one-pixel pen stays
+// one pixel until the scale reaches 200 %.
+DisplayList scaled(const DisplayList& list, int dpi);
+
 // printf into a std::string (the painters' numeric labels).
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 

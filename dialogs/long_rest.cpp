@@ -11,6 +11,6 @@ LongRest::Action LongRest::forCommand(unsigned id) {
 }
 
 void LongRest::confirm(Master& master, const char* text) {
-    master.property->currentRestMinutes = acceptedMinutes(master, text, 5, "休憩時間は0以上、300以下です");
+    acceptMinutes(master, text, 5, "休憩時間は0以上、300以下です", {&master.property->currentRestMinutes});
     master.showMinute();
 }

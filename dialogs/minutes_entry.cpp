@@ -1,7 +1,6 @@
 #include "dialogs/minutes_entry.h"
 
 #include <cstdio>
-#include <ctime>
 
 #include "app/master.h"
 #include "platform/platform.h"
@@ -23,21 +22,19 @@ int32_t parseMinutes(const char* text) {
     return static_cast<int32_t>(value);
 }
 
-int32_t acceptedMinutes(Master& master, const char* text, int32_t fallback, const char* message) {
-    int32_t value = parseMinutes(text);
-    if (value >= MinutesLowest && value <= MinutesHighest) return value;
-    platform::messageBox(master.mainWindow, message, "エラー", 0);
-    return fallback;
+void acceptMinutes(Master& master, const char* text, int32_t fallback, const char* message,
+                   std::initializer_list<int32_t*> fields) {
+    const int32_t value = parseMinutes(text);
+    const bool inRange = value >= MinutesLowest && value <= MinutesHighest;
+    for (int32_t* field : fields) *field = inRange ? value : fallback;
+    // Only now: the box runs a modal loop in which the minute timer keeps ticking, and
+    // those ticks must already count with the default.
+    if (!inRange) platform::messageBox(master.mainWindow, message, "エラー", 0);
 }
 
 HourMinute currentHourMinute() {
-    std::time_t now = static_cast<std::time_t>(platform::currentTime());
-    HourMinute at;
-    if (const std::tm* local = std::localtime(&now)) {  // UI thread only
-        at.hour = local->tm_hour;
-        at.minute = local->tm_min;
-    }
-    return at;
+    const platform::ClockTime now = platform::localClock();
+    return HourMinute{now.hour, now.minute};
 }
 
 HourMinute addMinutes(HourMinute at, int32_t minutes) {

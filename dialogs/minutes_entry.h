@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 class Master;
@@ -17,9 +18,11 @@ constexpr int32_t MinutesHighest = 300;
 // character; no digits give 0. Saturates instead of overflowing.
 int32_t parseMinutes(const char* text);
 
-// The typed length if it lies in 0..300; otherwise a message box ("エラー", owned by the
-// main window) with `message`, and `fallback`.
-int32_t acceptedMinutes(Master& master, const char* text, int32_t fallback, const char* message);
+// Puts the typed length into each of `fields` if it lies in 0..300; otherwise puts
+// `fallback` there first and then shows a message box ("エラー", owned by the main window)
+// with `message`.
+void acceptMinutes(Master& master, const char* text, int32_t fallback, const char* message,
+                   std::initializer_list<int32_t*> fields);
 
 struct HourMinute {
     int hour = 0;

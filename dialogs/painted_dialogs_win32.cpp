@@ -6,7 +6,9 @@
 #include "dialogs/canvas_win32.h"
 #include "dialogs/dialogs_win32.h"
 #include "dialogs/evaluation_painter.h"
+#include "dialogs/report_layout.h"
 #include "dialogs/work_status_painter.h"
+#include "platform/monitors_win32.h"
 #include "records/log.h"
 
 namespace {
@@ -20,24 +22,35 @@ draw::DisplayList paintWorkStatus(const Master& master) { return workstatus::pai
 // The statistics the main window compiled just before it opened the dialog.
 draw::DisplayList paintEvaluation(const Master& master) { return report::paint(*master.log->compiled); }
 
-const Painter workStatusPainter = paintWorkStatus;
-const Painter evaluationPainter = paintEvaluation;
+struct PaintedDialog {
+    Painter painter;
+    layout::Frame frame;  // the client area the painting needs at 96 DPI
+};
+
+const PaintedDialog workStatusDialog = {paintWorkStatus, layout::ProgressFrame};
+const PaintedDialog evaluationDialog = {paintEvaluation, layout::TusanFrame};
 
 INT_PTR CALLBACK paintedDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        fitFrameToDpi(dialog, reinterpret_cast<const PaintedDialog*>(lParam)->frame);
         return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(dialog, &ps);
-        // The painter arrives as the address of a Painter variable: a data pointer, so no
+        // The painter arrives inside a record passed by address: a data pointer, so no
         // cast between function and data pointers is needed.
-        const Painter* painter = reinterpret_cast<const Painter*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (painter && theMaster && theMaster->log) canvas::drawList(dc, (*painter)(*theMaster));
+        const auto* painted = reinterpret_cast<const PaintedDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        // The painters work at 96 DPI; the list is scaled to the dialog's own DPI.
+        if (painted && theMaster && theMaster->log)
+            canvas::drawList(dc, painted->painter(*theMaster), platform::windowDpi(dialog));
         EndPaint(dialog, &ps);
         return FALSE;
     }
+    case WM_DPICHANGED:
+        followDpiChange(dialog, lParam);
+        return TRUE;
     case WM_COMMAND:
         // Only OK ends the dialog; Escape (IDCANCEL) leaves it open.
         if (LOWORD(wParam) == IDOK) EndDialog(dialog, 0);
@@ -52,15 +65,45 @@ INT_PTR CALLBACK paintedDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
+void fitFrameToDpi(HWND dialog, const layout::Frame& frame) {
+    const int dpi = platform::windowDpi(dialog);
+    if (dpi == platform::DesignDpi) return;
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(dialog, &client);
+    const int dx = platform::scaleToDpi(frame.clientWidth, dpi) - client.right;
+    const int dy = platform::scaleToDpi(frame.clientHeight, dpi) - client.bottom;
+    if (dx <= 0 && dy <= 0) return;
+    const int growX = dx > 0 ? dx : 0, growY = dy > 0 ? dy : 0;
+    RECT outer;
+    GetWindowRect(dialog, &outer);
+    SetWindowPos(dialog, nullptr, outer.left - growX / 2, outer.top - growY / 2, outer.right - outer.left + growX,
+                 outer.bottom - outer.top + growY, SWP_NOZORDER | SWP_NOACTIVATE);
+    // OK stays in the middle and keeps its distance from the bottom edge.
+    HWND ok = GetDlgItem(dialog, IDOK);
+    RECT r;
+    if (ok && GetWindowRect(ok, &r)) {
+        POINT p = {r.left, r.top};
+        ScreenToClient(dialog, &p);
+        SetWindowPos(ok, nullptr, p.x + growX / 2, p.y + growY, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void followDpiChange(HWND dialog, LPARAM suggested) {
+    const RECT* r = reinterpret_cast<const RECT*>(suggested);
+    SetWindowPos(dialog, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(dialog, nullptr, TRUE);
+}
+
 void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARAM parameter) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
     DialogBoxParamA(instance, templateName, owner, procedure, parameter);
 }
 
 void openWorkStatusDialog(HWND owner) {
-    runModalDialog(owner, "DLG_PROGRESS", paintedDialogProc, reinterpret_cast<LPARAM>(&workStatusPainter));
+    runModalDialog(owner, "DLG_PROGRESS", paintedDialogProc, reinterpret_cast<LPARAM>(&workStatusDialog));
 }
 
 void openEvaluationDialog(HWND owner) {
-    runModalDialog(owner, "DLG_TUSAN", paintedDialogProc, reinterpret_cast<LPARAM>(&evaluationPainter));
+    runModalDialog(owner, "DLG_TUSAN", paintedDialogProc, reinterpret_cast<LPARAM>(&evaluationDialog));
 }

@@ -1,4 +1,4 @@
-// The settings property sheet "各種設定": three pages whose procedures only move texts
+// The settings property sheet "各種設定": four pages whose procedures only move texts
 // and check marks between the controls and the page logic of dialogs/*_page.cpp.
 #include <windows.h>
 #include <commctrl.h>
@@ -9,10 +9,12 @@
 #include "dialogs/dialogs_win32.h"
 #include "dialogs/minutes_entry.h"
 #include "dialogs/move_page.h"
+#include "dialogs/other_page.h"
 #include "dialogs/settings_buttons.h"
 #include "dialogs/sound_page.h"
 #include "dialogs/time_page.h"
 #include "platform/system_library_win32.h"
+#include "timer/options.h"
 
 // The shipped program is 32-bit and cannot be run here: the chooser records it hands to
 // the system are checked when it is compiled.
@@ -262,6 +264,56 @@ INT_PTR CALLBACK soundPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
+// ---- Page OTHER ----------------------------------------------------------------------
+
+// The away time means something only while away time counts as rest.
+void enableAwayMinutes(HWND page) {
+    EnableWindow(GetDlgItem(page, OtherAwayMinutesEdit), IsDlgButtonChecked(page, OtherAwayCheck) == BST_CHECKED);
+}
+
+// The page's check boxes and the fields they stand for.
+constexpr struct {
+    int id;
+    bool OtherPageTexts::*checked;
+} OtherChecks[] = {
+    {OtherAwayCheck, &OtherPageTexts::awayChecked},
+    {OtherQuietCheck, &OtherPageTexts::quietChecked},
+    {OtherLogonCheck, &OtherPageTexts::logonChecked},
+    {OtherAllMonitorsCheck, &OtherPageTexts::allMonitorsChecked},
+};
+
+INT_PTR CALLBACK otherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    Master& master = *theMaster;
+    switch (message) {
+    case WM_INITDIALOG: {
+        SendDlgItemMessageA(page, OtherAwayMinutesEdit, EM_LIMITTEXT, 2, 0);
+        OtherPageTexts texts = OtherPage::opening(*master.options);
+        for (const auto& box : OtherChecks) CheckDlgButton(page, box.id, texts.*box.checked ? BST_CHECKED : BST_UNCHECKED);
+        SetDlgItemTextA(page, OtherAwayMinutesEdit, texts.awayMinutes.c_str());
+        enableAwayMinutes(page);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == OtherAwayCheck) enableAwayMinutes(page);
+        markChanged(page);
+        return TRUE;
+    case WM_NOTIFY:
+        if (notificationOf(lParam) == PSN_APPLY) {
+            OtherPageTexts chosen;
+            for (const auto& box : OtherChecks) chosen.*box.checked = IsDlgButtonChecked(page, box.id) == BST_CHECKED;
+            char minutes[MinutesTextSize];
+            readText(page, OtherAwayMinutesEdit, minutes);
+            chosen.awayMinutes = minutes;
+            OtherPage::apply(master, chosen);
+        }
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return staticColours(wParam);
+    default:
+        return FALSE;
+    }
+}
+
 }  // namespace
 
 void openSettingsSheet(HWND owner) {
@@ -274,9 +326,11 @@ void openSettingsSheet(HWND owner) {
         const char* name;
         DLGPROC procedure;
     };
-    const PageTemplate templates[3] = {{"TIME", timePageProc}, {"MOVE", movePageProc}, {"SOUND", soundPageProc}};
-    HPROPSHEETPAGE pages[3] = {};
-    for (int i = 0; i < 3; ++i) {
+    const PageTemplate templates[] = {
+        {"TIME", timePageProc}, {"MOVE", movePageProc}, {"SOUND", soundPageProc}, {"OTHER", otherPageProc}};
+    constexpr int PageCount = sizeof templates / sizeof templates[0];
+    HPROPSHEETPAGE pages[PageCount] = {};
+    for (int i = 0; i < PageCount; ++i) {
         PROPSHEETPAGEA page;
         ZeroMemory(&page, sizeof page);
         page.dwSize = sizeof page;
@@ -294,7 +348,7 @@ void openSettingsSheet(HWND owner) {
     sheet.hInstance = instance;
     sheet.hIcon = LoadIconA(instance, "IDI_AMAIN");
     sheet.pszCaption = "各種設定";
-    sheet.nPages = 3;
+    sheet.nPages = PageCount;
     sheet.nStartPage = 0;
     sheet.phpage = pages;
     propertySheet(&sheet);

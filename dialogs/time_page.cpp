@@ -17,10 +17,9 @@ std::string TimePage::endLabelFor(const char* workText) { return endTimeLabel(pa
 
 void TimePage::apply(Master& master, const char* workText, const char* restText, bool logChecked) {
     Property& property = *master.property;
-    property.workMinutes = acceptedMinutes(master, workText, 60, "作業時間は0以上、300以下です");
-    int32_t rest = acceptedMinutes(master, restText, 5, "休憩時間は0以上、300以下です");
-    property.restMinutes = rest;
-    property.currentRestMinutes = rest;
+    acceptMinutes(master, workText, 60, "作業時間は0以上、300以下です", {&property.workMinutes});
+    acceptMinutes(master, restText, 5, "休憩時間は0以上、300以下です",
+                  {&property.restMinutes, &property.currentRestMinutes});
     property.logOutput = logChecked ? 1 : 0;
     master.showMinute();
 }

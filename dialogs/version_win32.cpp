@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "dialogs/dialogs_win32.h"
+#include "dialogs/report_layout.h"
+#include "platform/monitors_win32.h"
 #include "platform/system_library_win32.h"
 
 namespace {
@@ -90,11 +92,12 @@ void releasePicture() {
     picture = nullptr;
 }
 
-INT_PTR CALLBACK versionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK versionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         releasePicture();
         picture = loadResourcePicture("IMG", "VER");
+        fitFrameToDpi(dialog, layout::VersionFrame);
         return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -103,7 +106,18 @@ INT_PTR CALLBACK versionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         if (picture) {
             HDC memory = CreateCompatibleDC(dc);
             HGDIOBJ previous = SelectObject(memory, picture);
-            BitBlt(dc, PictureX, PictureY, PictureWidth, PictureHeight, memory, 0, 0, SRCCOPY);
+            // The picture keeps its place and size in the dialog at every DPI: above 96 DPI it
+            // is stretched with the smoothing filter rather than left small in the corner.
+            const int dpi = platform::windowDpi(dialog);
+            if (dpi == platform::DesignDpi) {
+                BitBlt(dc, PictureX, PictureY, PictureWidth, PictureHeight, memory, 0, 0, SRCCOPY);
+            } else {
+                SetStretchBltMode(dc, HALFTONE);
+                SetBrushOrgEx(dc, 0, 0, nullptr);
+                StretchBlt(dc, platform::scaleToDpi(PictureX, dpi), platform::scaleToDpi(PictureY, dpi),
+                           platform::scaleToDpi(PictureWidth, dpi), platform::scaleToDpi(PictureHeight, dpi), memory,
+                           0, 0, PictureWidth, PictureHeight, SRCCOPY);
+            }
             SelectObject(memory, previous);
             DeleteDC(memory);
         }
@@ -116,6 +130,9 @@ INT_PTR CALLBACK versionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             releasePicture();
             EndDialog(dialog, 0);
         }
+        return TRUE;
+    case WM_DPICHANGED:
+        followDpiChange(dialog, lParam);
         return TRUE;
     case WM_CLOSE:
         releasePicture();

@@ -11,6 +11,17 @@ Movement::Movement(platform::WindowHandle window, uint8_t sizeCode, uint8_t spee
       sizeCode(sizeCode),
       speedCode(speedCode) {}
 
+Movement::Movement(platform::WindowHandle window, const platform::MonitorArea& area, uint8_t sizeCode,
+                   uint8_t speedCode)
+    : window(window),
+      screenWidth(area.width),
+      screenHeight(area.height),
+      sizeCode(sizeCode),
+      speedCode(speedCode),
+      left(area.left),
+      top(area.top),
+      margin(platform::scaleToDpi(2, area.dpi)) {}
+
 bool Movement::nextFrame() { return false; }
 
 int32_t Movement::pick(uint8_t code, int32_t first, int32_t middle, int32_t last) {
@@ -25,16 +36,25 @@ int32_t Movement::barStride(int32_t length) const {
 
 MovUd::MovUd(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode)
     : Movement(window, sizeCode, speedCode) {
+    start();
+}
+
+MovUd::MovUd(platform::WindowHandle window, const platform::MonitorArea& area, uint8_t sizeCode, uint8_t speedCode)
+    : Movement(window, area, sizeCode, speedCode) {
+    start();
+}
+
+void MovUd::start() {
     extent = screenHeight / pick(sizeCode, 10, 30, 60);
     stride = barStride(screenHeight);
-    platform::moveWindow(window, 2, 0, screenWidth - 4, extent, true);
+    platform::moveWindow(window, left + margin, top, screenWidth - 2 * margin, extent, true);
     platform::setWindowOpacity(window, BarOpacity);
     platform::invalidateWindow(window);
     position = 0;
 }
 
 bool MovUd::nextFrame() {
-    platform::moveWindow(window, 2, position, screenWidth - 4, extent, true);
+    platform::moveWindow(window, left + margin, top + position, screenWidth - 2 * margin, extent, true);
     // The bar is drawn once wholly past the bottom edge before the window is parked.
     if (position > screenHeight) {
         parkNoticeWindow(window);
@@ -48,16 +68,25 @@ bool MovUd::nextFrame() {
 
 MovLr::MovLr(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode)
     : Movement(window, sizeCode, speedCode) {
+    start();
+}
+
+MovLr::MovLr(platform::WindowHandle window, const platform::MonitorArea& area, uint8_t sizeCode, uint8_t speedCode)
+    : Movement(window, area, sizeCode, speedCode) {
+    start();
+}
+
+void MovLr::start() {
     extent = screenWidth / pick(sizeCode, 13, 40, 80);
     stride = barStride(screenWidth);
-    platform::moveWindow(window, 0, 2, extent, screenHeight - 2, true);
+    platform::moveWindow(window, left, top + margin, extent, screenHeight - margin, true);
     platform::setWindowOpacity(window, BarOpacity);
     platform::invalidateWindow(window);
     position = 0;
 }
 
 bool MovLr::nextFrame() {
-    platform::moveWindow(window, position, 2, extent, screenHeight - 2, true);
+    platform::moveWindow(window, left + position, top + margin, extent, screenHeight - margin, true);
     if (position > screenWidth) {
         parkNoticeWindow(window);
         return false;
@@ -70,11 +99,21 @@ bool MovLr::nextFrame() {
 
 MovFout::MovFout(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode)
     : Movement(window, sizeCode, speedCode) {
+    start();
+}
+
+MovFout::MovFout(platform::WindowHandle window, const platform::MonitorArea& area, uint8_t sizeCode,
+                 uint8_t speedCode)
+    : Movement(window, area, sizeCode, speedCode) {
+    start();
+}
+
+void MovFout::start() {
     extent = pick(sizeCode, 2, 4, 6);
     stride = pick(speedCode, 6, 3, 2);
     alpha = 0;
-    platform::moveWindow(window, screenWidth / 2 - screenWidth / (2 * extent),
-                         screenHeight / 2 - screenHeight / (2 * extent), screenWidth / extent, screenHeight / extent,
+    platform::moveWindow(window, left + screenWidth / 2 - screenWidth / (2 * extent),
+                         top + screenHeight / 2 - screenHeight / (2 * extent), screenWidth / extent, screenHeight / extent,
                          true);
     platform::setWindowOpacity(window, static_cast<uint8_t>(alpha));
     platform::invalidateWindow(window);

@@ -1,9 +1,11 @@
 // The notice motions: a bar sweeping down or across the screen, or a centred fade.
 //
-// One object is made per run by the worker thread, stepped every 50 ms until nextFrame
-// says the run is over (the window is parked by then), and deleted. The arithmetic is
-// plain integer arithmetic over the screen size read at construction; the window is
-// moved and faded through the platform seam, so the motions run without Windows.
+// One object is made per run and per monitor by the worker thread, stepped every 50 ms
+// until nextFrame says the run is over (the window is parked by then), and deleted. The
+// arithmetic is plain integer arithmetic over the monitor's rectangle in physical pixels:
+// sizes and strides are fractions of it, so a run takes as many steps at any DPI; only the
+// fixed 2 px margins grow with the monitor's DPI. The window is moved and faded through
+// the platform seam, so the motions run without Windows.
 #pragma once
 
 #include <cstdint>
@@ -20,9 +22,11 @@ constexpr uint8_t BarOpacity = 128;
 
 class Movement {
 public:
-    // Stores the window and the codes and reads the screen size; the motions then place
-    // the window and set its first opacity.
+    // Stores the window and the codes and reads the primary screen's size; the motions
+    // then place the window and set its first opacity.
     Movement(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode);
+    // The same over one monitor's rectangle.
+    Movement(platform::WindowHandle window, const platform::MonitorArea& area, uint8_t sizeCode, uint8_t speedCode);
     // Deleted through the base by the worker; the motions add no fields of their own.
     virtual ~Movement() = default;
     Movement(const Movement&) = delete;
@@ -40,6 +44,9 @@ public:
     int32_t extent = 0;    // MovUd: bar height; MovLr: bar width; MovFout: screen divisor
     uint8_t sizeCode;
     uint8_t speedCode;
+    int32_t left = 0;   // the monitor's top-left corner on the virtual screen
+    int32_t top = 0;
+    int32_t margin = 2;  // the bars' free edge: 2 px at 96 DPI
 
 protected:
     // The table entry for a size or speed code; an unknown code acts as the middle one.
@@ -53,19 +60,31 @@ protected:
 class MovUd : public Movement {
 public:
     MovUd(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode);
+    MovUd(platform::WindowHandle window, const platform::MonitorArea& area, uint8_t sizeCode, uint8_t speedCode);
     bool nextFrame() override;
+
+private:
+    void start();
 };
 
 // A bar the height of the screen (less 2 px at the top) moving from the left edge across.
 class MovLr : public Movement {
 public:
     MovLr(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode);
+    MovLr(platform::WindowHandle window, const platform::MonitorArea& area, uint8_t sizeCode, uint8_t speedCode);
     bool nextFrame() override;
+
+private:
+    void start();
 };
 
 // A centred rectangle whose opacity rises past 150 and falls back to 0.
 class MovFout : public Movement {
 public:
     MovFout(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode);
+    MovFout(platform::WindowHandle window, const platform::MonitorArea& area, uint8_t sizeCode, uint8_t speedCode);
     bool nextFrame() override;
+
+private:
+    void start();
 };

@@ -8,9 +8,12 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "app/master.h"
 #include "notice/movement.h"
+#include "notice/notice_screens.h"
+#include "timer/options.h"
 #include "timer/property.h"
 
 namespace {
@@ -18,6 +21,9 @@ namespace {
 constexpr unsigned MotionNoneMilliseconds = 2000;
 
 std::atomic<bool> workersClosed{false};
+// The MOVE page's preview shows the motion on the primary monitor only, beside the page's
+// colour sample. Written by whoever has just claimed the run, read by its worker.
+std::atomic<bool> previewRun{false};
 std::atomic<int> workersInMaster{0};
 
 // Enters Master from a worker unless the program is closing. The count goes up before
@@ -67,14 +73,15 @@ bool launchRun(Master& master) {
 
 bool startRun(Master& master) {
     if (!master.noticeWindow || !claimRun(master)) return false;
+    previewRun = false;
     return launchRun(master);
 }
 
-std::unique_ptr<Movement> makeMovement(uint8_t kind, platform::WindowHandle window, uint8_t size, uint8_t speed) {
+std::unique_ptr<Movement> makeMovement(uint8_t kind, const NoticeScreen& screen, uint8_t size, uint8_t speed) {
     switch (kind) {
-    case MoveFade: return std::make_unique<MovFout>(window, size, speed);
-    case MoveLeftRight: return std::make_unique<MovLr>(window, size, speed);
-    case MoveTopDown: return std::make_unique<MovUd>(window, size, speed);
+    case MoveFade: return std::make_unique<MovFout>(screen.window, screen.area, size, speed);
+    case MoveLeftRight: return std::make_unique<MovLr>(screen.window, screen.area, size, speed);
+    case MoveTopDown: return std::make_unique<MovUd>(screen.window, screen.area, size, speed);
     default: return nullptr;  // none, and any unknown code from a damaged param.dat
     }
 }
@@ -86,8 +93,25 @@ std::unique_ptr<Movement> makeMovement(uint8_t kind, platform::WindowHandle wind
 // late by a whole period or more (the machine was busy or asleep) restarts the schedule
 // instead of rushing the steps it missed.
 void runMovement(Movement& movement) {
+    Movement* one[] = {&movement};
+    runMovements(one, 1);
+}
+
+// One step moves every window that has not yet parked; the run goes on while any has not.
+static bool stepAll(Movement* const* movements, size_t count, std::vector<bool>& done) {
+    bool more = false;
+    for (size_t k = 0; k < count; ++k) {
+        if (done[k]) continue;
+        if (movements[k]->nextFrame()) more = true;
+        else done[k] = true;
+    }
+    return more;
+}
+
+void runMovements(Movement* const* movements, size_t count) {
+    std::vector<bool> done(count, false);
     uint64_t start = platform::monotonicMilliseconds();
-    for (uint64_t i = 1; movement.nextFrame(); ++i) {
+    for (uint64_t i = 1; stepAll(movements, count, done); ++i) {
         uint64_t due = start + i * NoticeStepMilliseconds;
         uint64_t now = platform::monotonicMilliseconds();
         if (now < due) platform::sleepMilliseconds(static_cast<unsigned>(due - now));
@@ -97,18 +121,28 @@ void runMovement(Movement& movement) {
 
 void noticeThread() {
     Master* master = theMaster;
-    std::unique_ptr<Movement> movement;
+    std::vector<std::unique_ptr<Movement>> movements;
     {
         MasterAccess access;
         if (!access || !master) return;
-        // The run keeps the settings it starts with; a change on the MOVE page applies
-        // from the next run on.
+        // The run keeps the settings and the screens it starts with; a change on the MOVE
+        // page or of the monitors applies from the next run on.
         const Property& settings = *master->property;
-        movement = makeMovement(settings.moveKind, master->noticeWindow, settings.moveSize, settings.moveSpeed);
+        const bool all = master->options && master->options->allMonitors && !previewRun;
+        for (const NoticeScreen& screen :
+             noticeScreens(master->noticeWindow, extraNoticeWindows(), platform::monitors(), all)) {
+            std::unique_ptr<Movement> m = makeMovement(settings.moveKind, screen, settings.moveSize, settings.moveSpeed);
+            if (m) movements.push_back(std::move(m));
+        }
     }
-    if (movement) runMovement(*movement);
-    else platform::sleepMilliseconds(MotionNoneMilliseconds);
-    movement.reset();
+    if (!movements.empty()) {
+        std::vector<Movement*> stepped;
+        for (auto& m : movements) stepped.push_back(m.get());
+        runMovements(stepped.data(), stepped.size());
+    } else {
+        platform::sleepMilliseconds(MotionNoneMilliseconds);
+    }
+    movements.clear();
 
     MasterAccess access;
     if (access) master->noticeEnded();
@@ -126,6 +160,7 @@ void Master::previewNotice() {
     // The claim comes first, so a refused preview leaves the running series' count alone.
     if (!noticeWindow || !claimRun(*this)) return;
     repeatCount = 1;
+    previewRun = true;
     launchRun(*this);
 }
 

@@ -11,10 +11,9 @@ NoticeShape fullShape(int clientWidth, int clientHeight) {
     return shape;
 }
 
-NoticeShape shapeAroundPointer(int clientWidth, int clientHeight, platform::Point pointer) {
+NoticeShape shapeAroundPointer(int clientWidth, int clientHeight, platform::Point pointer, int radius) {
     NoticeShape shape = fullShape(clientWidth, clientHeight);
-    shape.hole = ShapeBox{pointer.x - PointerHoleRadius, pointer.y - PointerHoleRadius, pointer.x + PointerHoleRadius,
-                          pointer.y + PointerHoleRadius};
+    shape.hole = ShapeBox{pointer.x - radius, pointer.y - radius, pointer.x + radius, pointer.y + radius};
     // A pointer far from the window cuts nothing; leaving the hole out spares a region.
     shape.holed = shape.hole.left < shape.rect.right && shape.hole.right > shape.rect.left &&
                   shape.hole.top < shape.rect.bottom && shape.hole.bottom > shape.rect.top;

@@ -18,7 +18,7 @@ struct ShapeBox {
 };
 
 // The window's shape in client coordinates: the client rectangle, less the disc of radius
-// 30 px around the pointer when that disc reaches into the rectangle.
+// 30 px (at 96 DPI) around the pointer when that disc reaches into the rectangle.
 struct NoticeShape {
     ShapeBox rect;
     bool holed = false;
@@ -29,5 +29,6 @@ struct NoticeShape {
 };
 
 NoticeShape fullShape(int clientWidth, int clientHeight);
-// `pointer` is in client coordinates.
-NoticeShape shapeAroundPointer(int clientWidth, int clientHeight, platform::Point pointer);
+// `pointer` is in client coordinates; `radius` is the hole's radius in the window's pixels.
+NoticeShape shapeAroundPointer(int clientWidth, int clientHeight, platform::Point pointer,
+                               int radius = PointerHoleRadius);

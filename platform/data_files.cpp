@@ -57,8 +57,21 @@ std::string pathOf(const std::string& name) {
 #else
     const char separator = '/';
 #endif
-    if (dir.back() == '\\' || dir.back() == '/') return dir + name;
+    if (endsWithSeparator(dir)) return dir + name;
     return dir + separator + name;
+}
+
+bool endsWithSeparator(const std::string& path) {
+    // Walked as code page 932 from the start: 0x5C is also the trail byte of many
+    // double-byte characters (表 is 95 5C), and a folder ending in one has no separator.
+    bool separator = false;
+    for (size_t i = 0; i < path.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(path[i]);
+        const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        separator = !lead && (byte == '\\' || byte == '/');
+        if (lead) ++i;
+    }
+    return separator;
 }
 
 bool readFile(const std::string& name, std::vector<uint8_t>& out, size_t maxBytes) {
@@ -133,6 +146,7 @@ int64_t fileSize(const std::string& name) {
 }
 
 bool replaceFile(const std::string& name, const uint8_t* data, size_t size) {
+    if (faults().unwritable == name) return false;
     const std::string target = pathOf(name);
     const std::string temporary = target + ".new";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
@@ -146,7 +160,7 @@ bool replaceFile(const std::string& name, const uint8_t* data, size_t size) {
 }
 
 bool appendRecord(const std::string& name, const uint8_t* data, size_t size) {
-    if (size == 0) return false;
+    if (size == 0 || faults().unwritable == name) return false;
     const std::string target = pathOf(name);
     int64_t existing = fileSize(name);
     uint64_t whole = 0;

@@ -19,6 +19,8 @@ void setDirectory(const std::string& directory);
 const std::string& directory();
 // Full path of a data file in the data folder.
 std::string pathOf(const std::string& name);
+// True when the path's last character (read as code page 932) is '\\' or '/'.
+bool endsWithSeparator(const std::string& path);
 
 // Reads at most `maxBytes` of the file. False when it cannot be opened.
 bool readFile(const std::string& name, std::vector<uint8_t>& out, size_t maxBytes);
@@ -44,6 +46,7 @@ bool removeFile(const std::string& name);
 struct Faults {
     int64_t bytesBeforeWriteFails = -1;
     bool renameFails = false;
+    std::string unwritable;  // every write to this data file fails (held by another program)
 };
 Faults& faults();
 

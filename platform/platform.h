@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -18,6 +19,13 @@ using MenuHandle = void*;
 // ---- Clock ---------------------------------------------------------------------------
 // Seconds since 1970-01-01 UTC, as the C runtime's time() gives them.
 int64_t currentTime();
+// The local wall clock's hour and minute now (GetLocalTime): the system's time zone, not
+// the C runtime's TZ, and no end in 2038 for the 32-bit build.
+struct ClockTime {
+    int hour = 0;
+    int minute = 0;
+};
+ClockTime localClock();
 
 // ---- Files ---------------------------------------------------------------------------
 // The folder the program started in; fixed once at start so that nothing that changes
@@ -43,7 +51,7 @@ bool notifyIcon(TrayOp op, const TrayData& data);
 bool lastTrayFailureWasTimeout();
 // A balloon at the tray icon (NIF_INFO, NIIF_INFO, 10 s); title at most 63 bytes, text 255.
 bool showBalloon(WindowHandle window, const char* title, const char* text);
-IconHandle loadIcon(const char* resourceName);  // 16 x 16 picture from the program's resources
+IconHandle loadIcon(const char* resourceName);  // at the system's small-icon size (16 px at 96 DPI)
 
 // ---- Menus ---------------------------------------------------------------------------
 MenuHandle loadMenu(const char* resourceName);
@@ -78,6 +86,29 @@ int screenWidth();       // SM_CXSCREEN
 int screenHeight();      // SM_CYSCREEN
 bool leftButtonDown();   // GetKeyState(VK_LBUTTON) < 0
 
+// ---- Monitors and DPI ------------------------------------------------------------------
+// Sizes at 96 DPI are the program's design units; a monitor or window at another DPI
+// scales them by dpi / 96.
+constexpr int DesignDpi = 96;
+// `value` in design units at `dpi`, rounded half away from zero as MulDiv rounds.
+constexpr int scaleToDpi(int value, int dpi) {
+    const long long n = static_cast<long long>(value) * dpi;
+    const long long q = ((n < 0 ? -n : n) + DesignDpi / 2) / DesignDpi;
+    return static_cast<int>(n < 0 ? -q : q);
+}
+// One monitor's whole rectangle in physical pixels (it may lie left of or above the
+// primary, at negative coordinates) and its DPI.
+struct MonitorArea {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int dpi = DesignDpi;
+};
+// Every monitor, the primary first; never empty (the primary alone when the system
+// cannot list them).
+std::vector<MonitorArea> monitors();
+
 // Message box; style as MB_* bits (0 = OK button, no icon).
 void messageBox(WindowHandle owner, const char* text, const char* caption, unsigned style);
 
@@ -93,6 +124,48 @@ bool startThread(void (*routine)(), uint32_t* threadId);
 void sleepMilliseconds(unsigned milliseconds);
 // Milliseconds from an arbitrary fixed start; steady (never goes back).
 uint64_t monotonicMilliseconds();
+
+// ---- The person at the screen --------------------------------------------------------
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+// SHQueryUserNotificationState's answer (a QUNS_* value), 0 when the call failed.
+int userNotificationState();
+// The window the person works in, and the monitor it is on.
+struct ForegroundWindow {
+    bool present = false;      // false when no window has the foreground
+    bool isDesktop = false;    // the desktop or shell window itself
+    std::string className;     // for the taskbar and the desktop's own windows
+    Rect window;               // screen coordinates
+    Rect monitor;              // the whole monitor the window is on
+};
+ForegroundWindow foregroundWindow();
+
+// ---- Start at logon ------------------------------------------------------------------
+// Whether "RestWarden.lnk" stands in the user's Startup folder and points at this program.
+bool startupShortcutExists();
+// Creates that shortcut (target: this program, working folder: the data folder) or
+// deletes it; true when the folder ends up as asked.
+bool setStartupShortcut(bool present, const std::string& workingFolder);
+// ---- Presence ------------------------------------------------------------------------
+// The session's tick count (GetTickCount: milliseconds, running on through sleep and
+// wrapping every 49.7 days) and the tick of its last keyboard or mouse input
+// (GetLastInputInfo). The input is read first, so it is never later than `now`.
+struct InputTicks {
+    uint32_t now = 0;
+    uint32_t lastInput = 0;
+};
+InputTicks inputTicks();
+// Session lock and unlock reach the window as SessionChangeMessage (WM_WTSSESSION_CHANGE)
+// once it is registered (WTSRegisterSessionNotification, this session only).
+constexpr unsigned SessionChangeMessage = 0x2B1;
+constexpr uintptr_t SessionLock = 7;    // WTS_SESSION_LOCK
+constexpr uintptr_t SessionUnlock = 8;  // WTS_SESSION_UNLOCK
+void watchSessionChanges(WindowHandle window);
+void unwatchSessionChanges(WindowHandle window);
 
 // ---- Dialogs -------------------------------------------------------------------------
 enum class Dialog { Settings, WorkStatus, Evaluation, Version, LongRest };

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <vfw.h>
+#include <wtsapi32.h>
 
 #include <cstdio>
 #include <cstring>
@@ -51,6 +52,15 @@ void fillTray(NOTIFYICONDATAA& nid, const TrayData& data) {
 
 // _time64: the 32-bit build's time_t would end in January 2038.
 int64_t currentTime() { return static_cast<int64_t>(_time64(nullptr)); }
+
+ClockTime localClock() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    ClockTime at;
+    at.hour = now.wHour;
+    at.minute = now.wMinute;
+    return at;
+}
 
 std::string currentDirectory() {
     char buffer[MAX_PATH] = {};
@@ -121,7 +131,9 @@ bool showBalloon(WindowHandle window, const char* title, const char* text) {
 }
 
 IconHandle loadIcon(const char* name) {
-    return LoadImageA(instance(), name, IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
+    // The small-icon size the system asks for: 16 px at 96 DPI, 20, 24 or 32 px above it.
+    return LoadImageA(instance(), name, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                      LR_DEFAULTCOLOR);
 }
 
 MenuHandle loadMenu(const char* name) { return LoadMenuA(instance(), name); }
@@ -294,5 +306,23 @@ bool startThread(void (*routine)(), uint32_t* threadId) {
 void sleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }
 
 uint64_t monotonicMilliseconds() { return GetTickCount64(); }
+
+InputTicks inputTicks() {
+    LASTINPUTINFO info;
+    info.cbSize = sizeof info;
+    info.dwTime = 0;
+    const BOOL known = GetLastInputInfo(&info);
+    InputTicks ticks;
+    ticks.now = GetTickCount();
+    // Without an answer the input is taken as now: never away rather than away by mistake.
+    ticks.lastInput = known ? info.dwTime : ticks.now;
+    return ticks;
+}
+
+void watchSessionChanges(WindowHandle window) {
+    WTSRegisterSessionNotification(static_cast<HWND>(window), NOTIFY_FOR_THIS_SESSION);
+}
+
+void unwatchSessionChanges(WindowHandle window) { WTSUnRegisterSessionNotification(static_cast<HWND>(window)); }
 
 }  // namespace platform

@@ -12,6 +12,9 @@
 Log::Log(Master* owner) : master(owner) {
     compiled = std::make_unique<CompiledState>(record);
     now = platform::currentTime();
+    // Days an earlier run could not append go first, so that state.dat stays in order.
+    unarchived = recordfiles::readWaiting();
+    if (!unarchived.empty() && logOutput()) retryArchive();
     if (recordfiles::readTemp(record)) {
         checkDayChange();
         // With records on, the save replaces the file in one step; with them off the
@@ -50,17 +53,25 @@ void Log::archiveRecord() {
     summarize(record);
     // Days stay in order: a day behind one that could not be appended waits behind it.
     retryArchive();
-    if (!unarchived.empty() || !recordfiles::archive(record)) unarchived.push_back(record);
+    if (unarchived.empty() && recordfiles::archive(record)) return;
+    unarchived.push_back(record);
+    waitingSaved = recordfiles::writeWaiting(unarchived);
 }
 
 void Log::retryArchive() {
     size_t done = 0;
     while (done < unarchived.size() && recordfiles::archive(unarchived[done])) ++done;
+    if (done == 0) return;
     unarchived.erase(unarchived.begin(), unarchived.begin() + static_cast<std::ptrdiff_t>(done));
+    waitingSaved = recordfiles::writeWaiting(unarchived);
 }
 
 void Log::saveTemp() {
     if (!logOutput()) return;
+    // stateTmp.dat may hold a finished day that is neither in state.dat nor in
+    // stateWait.dat: it is not replaced until one of them holds it.
+    if (!waitingSaved) waitingSaved = recordfiles::writeWaiting(unarchived);
+    if (!waitingSaved) return;
     recordfiles::writeTemp(record);
 }
 
@@ -74,4 +85,21 @@ void Log::minuteTick() {
     const int code = minuteCodeForPhase(master && master->property ? master->property->phase : -1);
     if (code >= 0 && slot >= 0 && slot < static_cast<int>(MinutesPerDay)) record.minutes[slot] = static_cast<int8_t>(code);
     if (local.tm_min % 5 == 0) saveTemp();
+}
+
+void Log::recordAwayAsRest(int64_t awaySeconds) {
+    // The record is brought to today first: an earlier day is archived as it was lived.
+    now = platform::currentTime();
+    if (!unarchived.empty() && logOutput()) retryArchive();
+    checkDayChange();
+    std::tm local{}, left{};
+    if (!localFields(now, local)) return;
+    const int64_t leftAt = now - awaySeconds;
+    int first = 0;  // they left on an earlier day: all of today
+    if (sameLocalDate(leftAt, now) && localFields(leftAt, left)) first = left.tm_hour * 60 + left.tm_min;
+    const int last = local.tm_hour * 60 + local.tm_min;
+    for (int slot = first; slot <= last && slot < static_cast<int>(MinutesPerDay); ++slot) {
+        int8_t& minute = record.minutes[slot];
+        if (minute == MinuteWorking || minute == MinuteWorkOver) minute = MinuteResting;
+    }
 }

@@ -5,9 +5,15 @@
 // C runtime.
 #pragma once
 
+#include <vector>
+
 #include "records/day_record.h"
 
 namespace recordfiles {
+
+// Finished days that could not be appended to state.dat yet (a locked file, a full disk),
+// oldest first, laid out as in state.dat. The copy on disk of a day until state.dat holds it.
+constexpr const char* WaitingFileName = "stateWait.dat";
 
 // Today's record from stateTmp.dat. False when the file is missing, unreadable or shorter
 // than a record: such a file says nothing reliable about any minute.
@@ -26,5 +32,12 @@ bool isArchived(const DayRecord& record);
 // Appends the record to state.dat unless it is there already. True when state.dat holds it
 // afterwards.
 bool archive(const DayRecord& record);
+
+// The days of stateWait.dat that state.dat does not hold yet (a run may have appended a day
+// and been stopped before it could remove the file), in order. Empty without the file.
+std::vector<DayRecord> readWaiting();
+// Replaces stateWait.dat with these days, or removes it when there are none. False when
+// the days could not be written.
+bool writeWaiting(const std::vector<DayRecord>& days);
 
 }  // namespace recordfiles

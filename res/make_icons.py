@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Draws RestWarden's icons and writes res/icons/*.ico and res/icons.rc.
 
-The tray pictures are 16 x 16 clock faces: a red sector that grows clockwise from the top
+The tray pictures are small clock faces, drawn at 16, 20, 24 and 32 px so that the tray
+takes the size the system asks for at 100, 125, 150 and 200 % scaling: a red sector that grows clockwise from the top
 while working (IDI_RED1..12), a blue sector that empties while resting (IDI_BLUE1 full,
 IDI_BLUE12 a last wedge before the top), a plain grey disc for "stopped" and "rest over"
 (IDI_GRAY) and a dark red disc for "work over" (IDI_DRED). The program icon IDI_AMAIN is a
@@ -13,10 +14,12 @@ corner). A thin dark rim keeps the disc readable on light and dark taskbars.
 
 Run with Debian's python3 (package python3-pil):
     python3 res/make_icons.py [--sheet contact.png]
-The .ico files hold uncompressed 32-bit images with an AND mask, which every Windows
-version since XP and Wine read.
+The .ico files hold PNG-compressed images (palette with alpha where the picture has few
+colours), which Windows reads since Vista and Wine reads too; uncompressed 32-bit images
+would make the tray pictures four times larger.
 """
 import argparse
+import io
 import math
 import os
 import struct
@@ -27,6 +30,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 OUT_DIR = os.path.join(HERE, "icons")
 RC_PATH = os.path.join(HERE, "icons.rc")
 SUPERSAMPLE = 16
+TRAY_SIZES = (16, 20, 24, 32)
+PROGRAM_SIZES = (64, 48, 32, 24, 20, 16)
 
 RIM = (38, 38, 38, 255)
 FACE = (218, 218, 218, 255)
@@ -132,18 +137,18 @@ def tray_icons():
     icons = {}
     for n in range(1, 13):
         # Working: n twelfths red, clockwise from the top.
-        icons["IDI_RED%d" % n] = [clock_face(16, 0, n, RED)]
+        icons["IDI_RED%d" % n] = [clock_face(s, 0, n, RED) for s in TRAY_SIZES]
         # Resting: the time still to rest, from the hand's place round to the top;
         # IDI_BLUE1 is the whole face, IDI_BLUE12 the last twelfth.
-        icons["IDI_BLUE%d" % n] = [clock_face(16, n - 1, 12, BLUE)]
-    icons["IDI_GRAY"] = [plain_disc(16, GRAY_DISC)]
-    icons["IDI_DRED"] = [plain_disc(16, DARK_RED)]
+        icons["IDI_BLUE%d" % n] = [clock_face(s, n - 1, 12, BLUE) for s in TRAY_SIZES]
+    icons["IDI_GRAY"] = [plain_disc(s, GRAY_DISC) for s in TRAY_SIZES]
+    icons["IDI_DRED"] = [plain_disc(s, DARK_RED) for s in TRAY_SIZES]
     return icons
 
 
 def program_icon():
     images = []
-    for size in (64, 48, 32, 24, 16):
+    for size in PROGRAM_SIZES:
         canvas = Canvas(size)
         outer, rim = geometry(size)
         face = outer - rim
@@ -164,27 +169,31 @@ def program_icon():
     return images
 
 
+def png_bytes(image):
+    """The smallest PNG of the picture that keeps every pixel: a palette with alpha when the
+    picture has at most 256 colours, else full RGBA."""
+    candidates = []
+    if len(image.getcolors(256) or []) > 0:
+        colours = image.getcolors(256)
+        palette = Image.new("P", image.size)
+        lookup = {c: i for i, (_, c) in enumerate(colours)}
+        palette.putdata([lookup[p] for p in image.getdata()])
+        flat = []
+        for _, (r, g, b, a) in colours:
+            flat += [r, g, b]
+        palette.putpalette(flat)
+        out = io.BytesIO()
+        palette.save(out, "PNG", optimize=True, transparency=bytes(c[3] for _, c in colours))
+        candidates.append(out.getvalue())
+    out = io.BytesIO()
+    image.save(out, "PNG", optimize=True)
+    candidates.append(out.getvalue())
+    return min(candidates, key=len)
+
+
 def ico_bytes(images):
-    """An .ico file with one uncompressed 32-bit image (plus AND mask) per entry."""
-    blobs = []
-    for image in images:
-        w, h = image.size
-        pixels = image.load()
-        xor = bytearray()
-        for y in range(h - 1, -1, -1):  # bottom-up rows
-            for x in range(w):
-                r, g, b, a = pixels[x, y]
-                xor += bytes((b, g, r, a))
-        mask_stride = ((w + 31) // 32) * 4
-        mask = bytearray()
-        for y in range(h - 1, -1, -1):
-            row = bytearray(mask_stride)
-            for x in range(w):
-                if pixels[x, y][3] < 128:  # transparent for programs that ignore alpha
-                    row[x // 8] |= 0x80 >> (x % 8)
-            mask += row
-        header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
-        blobs.append((w, h, header + xor + mask))
+    """An .ico file with one PNG-compressed image per entry."""
+    blobs = [(image.size[0], image.size[1], png_bytes(image)) for image in images]
     out = bytearray(struct.pack("<HHH", 0, 1, len(blobs)))
     offset = 6 + 16 * len(blobs)
     for w, h, blob in blobs:

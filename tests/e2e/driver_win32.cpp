@@ -32,7 +32,11 @@
 //   gdi WINDOW                       GDI object count of the window's process (GetGuiResources)
 //   list                           every top-level window: handle class visible title
 //   keep                           waits forever (keeps the Wine session warm)
+//   cover                          a borderless window over the whole screen, brought to the
+//                                  front; stays until the driver is killed
+//   shortcut PATH                  target and working folder of a shell link, one a line
 #include <windows.h>
+#include <shobjidl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -52,6 +56,13 @@ std::string utf8(const std::wstring& s) {
     int n = WideCharToMultiByte(CP_UTF8, 0, s.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string out(n > 0 ? n - 1 : 0, '\0');
     if (n > 1) WideCharToMultiByte(CP_UTF8, 0, s.c_str(), -1, &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+std::wstring ansiWide(const char* s) {
+    int n = MultiByteToWideChar(CP_ACP, 0, s, -1, nullptr, 0);
+    std::wstring out(n > 0 ? n - 1 : 0, L'\0');
+    if (n > 1) MultiByteToWideChar(CP_ACP, 0, s, -1, &out[0], n);
     return out;
 }
 
@@ -413,12 +424,50 @@ int main(int argc, char** argv) {
         std::printf("%lu\n", static_cast<unsigned long>(count));
         return 0;
     }
+    if (cmd == "rects") {
+        // Every top-level window of a class: "x y w h alpha" per line.
+        std::wstring cls = wide(arg(2));
+        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            if (className(w) != cls) continue;
+            RECT r;
+            GetWindowRect(w, &r);
+            BYTE alpha = 0;
+            DWORD flags = 0;
+            int a = GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
+            std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top, a);
+        }
+        return 0;
+    }
     if (cmd == "list") {
         EnumWindows(listTop, 0);
         return 0;
     }
     if (cmd == "keep") {
         for (;;) Sleep(60000);
+    }
+    if (cmd == "cover") {
+        HWND w = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 0, 0,
+                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                 nullptr, nullptr);
+        SetForegroundWindow(w);
+        MSG m;
+        while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
+        return 0;
+    }
+    if (cmd == "shortcut") {
+        CoInitialize(nullptr);
+        IShellLinkA* link = nullptr;
+        IPersistFile* file = nullptr;
+        char target[MAX_PATH] = {}, folder[MAX_PATH] = {};
+        if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                    reinterpret_cast<void**>(&link))) ||
+            FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) ||
+            FAILED(file->Load(wide(arg(2)).c_str(), STGM_READ)))
+            return 1;
+        link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
+        link->GetWorkingDirectory(folder, MAX_PATH);
+        std::printf("%s\n%s\n", utf8(ansiWide(target)).c_str(), utf8(ansiWide(folder)).c_str());
+        return 0;
     }
     return usage();
 }

@@ -9,6 +9,11 @@
 #   e2e_app_exit            # chooses "終了" and waits for the process to end
 #   check "what" test-args  # a named assertion; the scenario fails at the end if any failed
 # Everything started here is stopped by PID and `wineserver -k` on exit, failure included.
+#
+# Set before e2e_begin to change the session:
+#   E2E_SCREENS="+xinerama -screen 0 1024x768x24 -screen 1 800x600x24"   Xvfb's screens
+#   E2E_NO_DESKTOP=1   no virtual desktop and no XRandR, so Wine sees each Xinerama head
+#   E2E_DPI=144        the prefix's LogPixels
 
 set -u
 RW_BUILD=${RW_BUILD:?RW_BUILD must name the x86_64 build folder}
@@ -28,7 +33,8 @@ log() { printf '[%s] %s\n' "${E2E_NAME:-e2e}" "$*" >&2; }
 start_xvfb() {
     local file=$1 i
     : >"$file"
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$file" >/dev/null 2>&1 &
+    # shellcheck disable=SC2086  # the screen arguments are words
+    Xvfb -displayfd 5 ${E2E_SCREENS:--screen 0 1024x768x24} -nolisten tcp 5>"$file" >/dev/null 2>&1 &
     XVFB_PID=$!
     for i in $(seq 1 200); do
         XVFB_DISPLAY=$(tr -dc 0-9 <"$file")
@@ -89,6 +95,14 @@ e2e_begin() {
     export WINEPREFIX="$E2E_DIR/prefix" WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     export WINEDLLOVERRIDES="winealsa.drv,winepulse.drv=d"
     log "display $DISPLAY, prefix $WINEPREFIX"
+    if [ -n "${E2E_NO_DESKTOP:-}" ]; then
+        "$WINE64" reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
+        "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
+    fi
+    if [ -n "${E2E_DPI:-}" ]; then
+        "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$E2E_DPI" /f >/dev/null 2>&1
+    fi
+    [ -n "${E2E_NO_DESKTOP:-}${E2E_DPI:-}" ] && "$WINESERVER" -w
     # A long-lived keeper keeps Wine's desktop and server warm between the steps.
     "$WINE64" "$DRIVER" keep >/dev/null 2>&1 &
     E2E_PIDS+=($!)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <unistd.h>
 
@@ -76,6 +77,17 @@ namespace platform {
 
 int64_t currentTime() { return fake().now; }
 
+ClockTime localClock() {
+    if (fake().clock) return *fake().clock;
+    const std::time_t now = static_cast<std::time_t>(fake().now);
+    std::tm local{};
+    localtime_r(&now, &local);
+    ClockTime at;
+    at.hour = local.tm_hour;
+    at.minute = local.tm_min;
+    return at;
+}
+
 std::string currentDirectory() {
     char buffer[4096];
     return getcwd(buffer, sizeof buffer) ? buffer : ".";
@@ -122,7 +134,7 @@ IconHandle loadIcon(const char* name) {
 MenuHandle loadMenu(const char* name) {
     FakePlatform& f = fake();
     f.record("loadMenu " + str(name));
-    for (unsigned id : {40001u, 40002u, 40003u, 40011u, 40012u, 40013u, 40014u, 40021u}) f.menuStates[id] = 0;
+    for (unsigned id : {40001u, 40002u, 40003u, 40004u, 40005u, 40006u, 40007u, 40011u, 40012u, 40013u, 40014u, 40021u}) f.menuStates[id] = 0;
     static int bar;
     return &bar;
 }
@@ -151,12 +163,19 @@ void trackPopupMenu(MenuHandle, WindowHandle, int x, int y) {
 
 void setForegroundWindow(WindowHandle) { fake().record("setForegroundWindow"); }
 
-void moveWindow(WindowHandle, int x, int y, int width, int height, bool repaint) {
-    fake().record("moveWindow " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
-                  std::to_string(height) + (repaint ? " repaint" : " norepaint"));
+void moveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) {
+    std::string line = "moveWindow " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) +
+                       "x" + std::to_string(height) + (repaint ? " repaint" : " norepaint");
+    fake().record(line);
+    std::lock_guard<std::mutex> guard(fake().lock);
+    fake().windowCalls[window].push_back(line);
 }
 
-void setWindowOpacity(WindowHandle, uint8_t alpha) { fake().record("opacity " + std::to_string(alpha)); }
+void setWindowOpacity(WindowHandle window, uint8_t alpha) {
+    fake().record("opacity " + std::to_string(alpha));
+    std::lock_guard<std::mutex> guard(fake().lock);
+    fake().windowCalls[window].push_back("opacity " + std::to_string(alpha));
+}
 void invalidateWindow(WindowHandle) { fake().record("invalidate"); }
 
 void setWindowTimer(WindowHandle, unsigned id, unsigned ms) {
@@ -169,10 +188,24 @@ void quitMessageLoop() { fake().record("quit"); }
 Point cursorPosition() { return fake().cursor; }
 int screenWidth() { return fake().screenWidth; }
 int screenHeight() { return fake().screenHeight; }
+std::vector<MonitorArea> monitors() {
+    if (!fake().monitors.empty()) return fake().monitors;
+    return {MonitorArea{0, 0, fake().screenWidth, fake().screenHeight, DesignDpi}};
+}
 bool leftButtonDown() { return fake().leftButton; }
+
+int userNotificationState() { return fake().notificationState; }
+ForegroundWindow foregroundWindow() { return fake().foreground; }
+bool startupShortcutExists() { return fake().startupShortcut; }
+bool setStartupShortcut(bool present, const std::string& folder) {
+    fake().record("setStartupShortcut " + std::to_string(present) + " " + folder);
+    fake().startupShortcut = present;
+    return true;
+}
 
 void messageBox(WindowHandle, const char* text, const char* caption, unsigned style) {
     fake().record("messageBox " + str(caption) + " " + str(text) + " " + std::to_string(style));
+    if (fake().onMessageBox) fake().onMessageBox(str(text));
 }
 
 void messageBeep(uint32_t type) {
@@ -214,6 +247,10 @@ void sleepMilliseconds(unsigned ms) {
 }
 
 uint64_t monotonicMilliseconds() { return fake().monotonic; }
+
+InputTicks inputTicks() { return fake().input; }
+void watchSessionChanges(WindowHandle) { fake().record("watchSessionChanges"); }
+void unwatchSessionChanges(WindowHandle) { fake().record("unwatchSessionChanges"); }
 
 void runDialog(Dialog which, WindowHandle) {
     fake().record("runDialog " + std::to_string(static_cast<int>(which)));

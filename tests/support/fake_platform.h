@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,19 +17,28 @@
 struct FakePlatform {
     // What the fake answers.
     int64_t now = 1700000000;
+    // The local wall clock; when unset, `now` in the current TZ.
+    std::optional<platform::ClockTime> clock;
     platform::Point cursor{100, 100};
     int screenWidth = 1366;
     int screenHeight = 768;
+    std::vector<platform::MonitorArea> monitors;  // empty: the one screen above at 96 DPI
     bool leftButton = false;
     bool threadStartFails = false;
     std::vector<bool> trayAddResults;  // consumed by each Add; empty means success
     bool trayFailureIsTimeout = true;
     std::vector<bool> trayModifyResults;
     bool balloonResult = true;  // what showBalloon answers
+    int notificationState = 5;  // QUNS_ACCEPTS_NOTIFICATIONS
+    platform::ForegroundWindow foreground;
+    bool startupShortcut = false;
+    platform::InputTicks input;  // what inputTicks answers
 
     // What the fake saw.
     std::vector<std::string> calls;
     platform::TrayData tray;         // the last record handed to notifyIcon
+    // The moves and opacities of each window, for runs that move several.
+    std::map<platform::WindowHandle, std::vector<std::string>> windowCalls;
     std::string balloonTitle, balloonText;
     int balloons = 0;
     std::map<unsigned, uint32_t> menuStates;  // id -> state, for the one loaded menu
@@ -37,6 +47,8 @@ struct FakePlatform {
     uint64_t monotonic = 0;       // advanced by sleepMilliseconds
     std::vector<void (*)()> threads;  // routines started and not yet run
 
+    // Called while a message box is "open" (its modal loop keeps ticking), with its text.
+    std::function<void(const std::string&)> onMessageBox;
     // Called instead of a modal dialog; lets a test act while it is "open".
     std::function<void(platform::Dialog)> onDialog;
     // Runs the routines started by startThread, in order, until none is left.

@@ -113,10 +113,10 @@ sleep 0.5
 eq "tip while working" "$(drv text "class=tooltips_class32;visible")" "作業中です。あと1分 [0 / 1分]"
 e2e_shot started
 
-# The menu while working: eight items in three groups, "開始" greyed.
+# The menu while working: nine items in three groups, "開始" greyed.
 open_menu
 layout=($(menu_layout))
-eq "menu while working (e enabled, g greyed, | separator)" "${layout[0]}" "gee|eeee|e"
+eq "menu while working (e enabled, g greyed, | separator)" "${layout[0]}" "geee|eeee|e"
 e2e_shot menu-working
 check "the menu closes on Escape" close_menu
 
@@ -141,7 +141,7 @@ e2e_shot resting
 # The menu while resting greys "休憩"; choosing "停止" greys the icon.
 open_menu
 layout=($(menu_layout))
-eq "menu while resting" "${layout[0]}" "ege|eeee|e"
+eq "menu while resting" "${layout[0]}" "egee|eeee|e"
 e2e_shot menu-resting
 stop_y=${layout[3]:-0}
 r=($(drv rect "class=#32768"))

@@ -1,0 +1,36 @@
+#include "dialogs/other_page.h"
+
+#include "app/master.h"
+#include "dialogs/minutes_entry.h"
+#include "platform/data_files.h"
+#include "platform/platform.h"
+#include "timer/options.h"
+
+OtherPageTexts OtherPage::opening(const Options& options) {
+    OtherPageTexts texts;
+    texts.awayChecked = options.awayIsRest != 0;
+    texts.awayMinutes = std::to_string(options.awayMinutes);
+    texts.quietChecked = options.quietFullscreen != 0;
+    texts.logonChecked = platform::startupShortcutExists();
+    texts.allMonitorsChecked = options.allMonitors != 0;
+    return texts;
+}
+
+void OtherPage::apply(Master& master, const OtherPageTexts& chosen) {
+    Options& options = *master.options;
+    options.awayIsRest = chosen.awayChecked ? 1 : 0;
+    options.quietFullscreen = chosen.quietChecked ? 1 : 0;
+    options.allMonitors = chosen.allMonitorsChecked ? 1 : 0;
+    const int32_t minutes = parseMinutes(chosen.awayMinutes.c_str());
+    if (minutes >= AwayMinutesLowest && minutes <= AwayMinutesHighest) {
+        options.awayMinutes = minutes;
+    } else {
+        options.awayMinutes = AwayMinutesDefault;
+        platform::messageBox(master.mainWindow, "離席とみなす時間は1以上、60以下です", "エラー", 0);
+    }
+    saveOptions(options);
+    // The working folder is the data folder, so a program started at logon finds its files.
+    // A shortcut of another copy of the program is left alone when the box is cleared.
+    if (chosen.logonChecked) platform::setStartupShortcut(true, datafiles::directory());
+    else if (platform::startupShortcutExists()) platform::setStartupShortcut(false, datafiles::directory());
+}
