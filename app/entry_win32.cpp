@@ -1,11 +1,11 @@
 // Program entry and the hidden main window.
 #include <windows.h>
-#include <ole2.h>
 
 #include "platform/data_files.h"
 #include "app/icon.h"
 #include "app/master.h"
 #include "platform/platform.h"
+#include "platform/tray_win32.h"
 #include "notice/notice_window_win32.h"
 
 namespace {
@@ -31,6 +31,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         master->onCommand(LOWORD(wParam));
         return 0;
     case TrayCallbackMessage:
+        platform::showPendingTrayTip();
         master->onTrayCallback(static_cast<uintptr_t>(wParam), static_cast<uintptr_t>(lParam));
         return 0;
     case platform::SessionChangeMessage:
@@ -98,8 +99,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     datafiles::setDirectory(platform::currentDirectory());
-    // OLE, once for the UI thread: the version dialog decodes its picture with OleLoadPicture.
-    const bool oleReady = SUCCEEDED(OleInitialize(nullptr));
 
     int result;
     {
@@ -113,6 +112,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         theMaster = nullptr;
         // Master is torn down here: today's record, then param.dat.
     }
-    if (oleReady) OleUninitialize();
     return result;
 }

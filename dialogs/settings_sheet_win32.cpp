@@ -13,6 +13,7 @@
 #include "dialogs/settings_buttons.h"
 #include "dialogs/sound_page.h"
 #include "dialogs/time_page.h"
+#include "platform/system_library_win32.h"
 #include "timer/options.h"
 
 // The shipped program is 32-bit and cannot be run here: the chooser records it hands to
@@ -23,6 +24,12 @@ static_assert(sizeof(OPENFILENAMEA) == 88, "file chooser record, with its traili
 #endif
 
 namespace {
+
+// comctl32 and comdlg32 are loaded when the sheet first opens (see system_library_win32.h).
+template <typename Function>
+Function comdlg(const char* name) {
+    return systemlib::function<Function>("comdlg32.dll", name);
+}
 
 // Page state kept for the whole run, not per opening: Cancel on MOVE goes back to the
 // copies of the last opening or Apply, and the custom colours carry over.
@@ -141,7 +148,8 @@ void chooseColour(HWND page, Master& master) {
     int width = GetSystemMetrics(SM_CXSCREEN);
     int height = GetSystemMetrics(SM_CYSCREEN);
     colorChoice.rgbResult = movePage.chosenColour;
-    ChooseColorA(&colorChoice);  // after Cancel the record still holds the colour it had
+    if (auto chooseColor = comdlg<decltype(&ChooseColorA)>("ChooseColorA"))
+        chooseColor(&colorChoice);  // after Cancel the record still holds the colour it had
     movePage.takeColour(master, colorChoice.rgbResult);
     InvalidateRect(GetDlgItem(page, MoveColourSwatch), nullptr, TRUE);
     movePage.showSample(master, width, height);
@@ -201,12 +209,15 @@ INT_PTR CALLBACK movePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
 // damaged param.dat can hold anything) would keep it from ever opening, so it is then
 // opened on no name, and the old path is kept if that is cancelled too.
 bool chooseWavFile() {
-    if (GetOpenFileNameA(&wavFileDialog)) return true;
-    if (CommDlgExtendedError() != FNERR_INVALIDFILENAME) return false;
+    auto getOpenFileName = comdlg<decltype(&GetOpenFileNameA)>("GetOpenFileNameA");
+    auto extendedError = comdlg<decltype(&CommDlgExtendedError)>("CommDlgExtendedError");
+    if (!getOpenFileName || !extendedError) return false;
+    if (getOpenFileName(&wavFileDialog)) return true;
+    if (extendedError() != FNERR_INVALIDFILENAME) return false;
     char kept[sizeof soundPage.wavFileBuffer];
     CopyMemory(kept, soundPage.wavFileBuffer, sizeof kept);
     ZeroMemory(soundPage.wavFileBuffer, sizeof soundPage.wavFileBuffer);
-    if (GetOpenFileNameA(&wavFileDialog)) return true;
+    if (getOpenFileName(&wavFileDialog)) return true;
     CopyMemory(soundPage.wavFileBuffer, kept, sizeof kept);
     return false;
 }
@@ -306,6 +317,10 @@ INT_PTR CALLBACK otherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 void openSettingsSheet(HWND owner) {
+    auto createPage =
+        systemlib::function<decltype(&CreatePropertySheetPageA)>("comctl32.dll", "CreatePropertySheetPageA");
+    auto propertySheet = systemlib::function<decltype(&PropertySheetA)>("comctl32.dll", "PropertySheetA");
+    if (!createPage || !propertySheet) return;
     HINSTANCE instance = instanceOf(owner);
     struct PageTemplate {
         const char* name;
@@ -323,7 +338,7 @@ void openSettingsSheet(HWND owner) {
         page.hInstance = instance;
         page.pszTemplate = templates[i].name;
         page.pfnDlgProc = templates[i].procedure;
-        pages[i] = CreatePropertySheetPageA(&page);
+        pages[i] = createPage(&page);
     }
     PROPSHEETHEADERA sheet;
     ZeroMemory(&sheet, sizeof sheet);
@@ -336,5 +351,5 @@ void openSettingsSheet(HWND owner) {
     sheet.nPages = PageCount;
     sheet.nStartPage = 0;
     sheet.phpage = pages;
-    PropertySheetA(&sheet);
+    propertySheet(&sheet);
 }

@@ -8,6 +8,7 @@
 #include "dialogs/dialogs_win32.h"
 #include "dialogs/report_layout.h"
 #include "platform/monitors_win32.h"
+#include "platform/system_library_win32.h"
 
 namespace {
 
@@ -20,11 +21,33 @@ constexpr int PictureHeight = 81;
 // never opens a second version dialog while one is open.
 HBITMAP picture = nullptr;
 
+// OLE (ole32 and oleaut32, with COM's own DLLs behind them) is loaded when the picture is
+// first decoded, and set up for the UI thread only while it decodes: nothing of it stays
+// running between two openings of the dialog.
+class OleSession {
+public:
+    OleSession() {
+        auto initialize = systemlib::function<decltype(&OleInitialize)>("ole32.dll", "OleInitialize");
+        ready = initialize && SUCCEEDED(initialize(nullptr));
+    }
+    ~OleSession() {
+        auto uninitialize = systemlib::function<decltype(&OleUninitialize)>("ole32.dll", "OleUninitialize");
+        if (ready && uninitialize) uninitialize();
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+    bool ready = false;
+};
+
 // Decodes a JPEG (or any picture OLE reads) from the program's resources into a bitmap of
 // its own size. Returns null when anything on the way fails; whatever was obtained is
 // released, and the memory block is freed exactly once (by the stream, or here when no
 // stream took it over).
 HBITMAP loadResourcePicture(const char* name, const char* type) {
+    OleSession ole;
+    auto createStream = systemlib::function<decltype(&CreateStreamOnHGlobal)>("ole32.dll", "CreateStreamOnHGlobal");
+    auto loadPicture = systemlib::function<decltype(&OleLoadPicture)>("oleaut32.dll", "OleLoadPicture");
+    if (!ole.ready || !createStream || !loadPicture) return nullptr;
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC found = FindResourceA(module, name, type);
     if (!found) return nullptr;
@@ -44,13 +67,13 @@ HBITMAP loadResourcePicture(const char* name, const char* type) {
     GlobalUnlock(block);
 
     IStream* stream = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream)) || !stream) {
+    if (FAILED(createStream(block, TRUE, &stream)) || !stream) {
         GlobalFree(block);
         return nullptr;
     }
     IPicture* decoded = nullptr;
     HBITMAP copy = nullptr;
-    if (SUCCEEDED(OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+    if (SUCCEEDED(loadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
                                  reinterpret_cast<void**>(&decoded))) &&
         decoded) {
         OLE_HANDLE handle = 0;

@@ -9,6 +9,8 @@
 #include <ctime>
 
 #include "platform/platform.h"
+#include "platform/system_library_win32.h"
+#include "platform/tray_win32.h"
 
 // The shipped program is 32-bit and cannot be run here, so the record layouts it hands
 // to the system are checked when it is compiled.
@@ -21,6 +23,16 @@ namespace platform {
 namespace {
 
 DWORD lastTrayError = 0;
+// Every call to the shell wakes it and this program for a round of messages (a hundred
+// context switches under Wine when a picture goes along, a dozen for a tip alone), and
+// the tip changes every minute while nobody looks at it. So a change that keeps the
+// picture only records the new tip, and the tip reaches the shell when the pointer
+// comes to the icon (the shell reports that with a tray callback before it shows the
+// tip) or with the next picture.
+bool trayShown = false;
+HICON shownTrayIcon = nullptr;  // the picture the shell holds
+NOTIFYICONDATAA pendingTip;
+bool tipPending = false;
 
 HINSTANCE instance() { return GetModuleHandleA(nullptr); }
 
@@ -76,11 +88,30 @@ bool deleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0
 bool notifyIcon(TrayOp op, const TrayData& data) {
     NOTIFYICONDATAA nid;
     fillTray(nid, data);
+    if (op == TrayOp::Modify && trayShown && nid.hIcon == shownTrayIcon) {
+        pendingTip = nid;
+        pendingTip.uFlags = NIF_TIP;
+        tipPending = true;
+        return true;
+    }
     DWORD message = op == TrayOp::Add ? NIM_ADD : op == TrayOp::Modify ? NIM_MODIFY : NIM_DELETE;
     SetLastError(0);
     BOOL ok = Shell_NotifyIconA(message, &nid);
     if (!ok) lastTrayError = GetLastError();
+    if (op == TrayOp::Delete) {
+        trayShown = false;
+    } else if (ok) {
+        trayShown = true;
+        shownTrayIcon = nid.hIcon;
+    }
+    if (ok || op == TrayOp::Delete) tipPending = false;  // the tip went along, or has no icon left
     return ok != 0;
+}
+
+void showPendingTrayTip() {
+    if (!tipPending) return;
+    tipPending = false;
+    Shell_NotifyIconA(NIM_MODIFY, &pendingTip);
 }
 
 bool lastTrayFailureWasTimeout() { return lastTrayError == ERROR_TIMEOUT; }
@@ -186,9 +217,56 @@ void messageBox(WindowHandle owner, const char* text, const char* caption, unsig
 
 void messageBeep(uint32_t type) { MessageBeep(type); }
 
+namespace {
+// The MCI window brings msvfw32 with msacm32 and winmm, and it only ever plays a WAV file
+// picked during this run. So the sound is handed a hidden stand-in child window of the
+// same parent at start; the real MCI window is made, beside it, when the first file is
+// opened, and from then on the stand-in passes the MCI messages on to it. Everything is
+// on the UI thread: the notice worker's messages are sent, so the stand-in handles them
+// there, and a window the worker made would vanish with the worker.
+constexpr char MciStandInClass[] = "RestWardenSound";
+
+HWND realMciWindow(HWND standIn) { return reinterpret_cast<HWND>(GetWindowLongPtrA(standIn, GWLP_USERDATA)); }
+
+HWND makeRealMciWindow(HWND standIn) {
+    auto create = systemlib::function<decltype(&MCIWndCreateA)>("msvfw32.dll", "MCIWndCreateA");
+    if (!create) return nullptr;
+    HWND parent = GetParent(standIn);
+    HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+    HWND mci = create(parent, inst, WS_CHILD | MCIWNDF_NOPLAYBAR | MCIWNDF_NOMENU, nullptr);
+    SetWindowLongPtrA(standIn, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(mci));
+    return mci;
+}
+
+LRESULT CALLBACK mciStandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND mci = realMciWindow(window);
+    switch (message) {
+    case MCIWNDM_OPENA:
+        if (!mci) mci = makeRealMciWindow(window);
+        return mci ? SendMessageA(mci, message, wParam, lParam) : 0;
+    case MCI_CLOSE:
+    case MCI_PLAY:
+        // Before the first file there is nothing to close or play.
+        return mci ? SendMessageA(mci, message, wParam, lParam) : 0;
+    case WM_CLOSE:
+        if (mci) SendMessageA(mci, WM_CLOSE, 0, 0);
+        DestroyWindow(window);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+}  // namespace
+
 WindowHandle createMciWindow(WindowHandle parent) {
-    HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(static_cast<HWND>(parent), GWLP_HINSTANCE));
-    return MCIWndCreateA(static_cast<HWND>(parent), inst, WS_CHILD | MCIWNDF_NOPLAYBAR | MCIWNDF_NOMENU, nullptr);
+    HWND owner = static_cast<HWND>(parent);
+    HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = mciStandInProc;
+    wc.hInstance = inst;
+    wc.lpszClassName = MciStandInClass;
+    RegisterClassA(&wc);  // fails harmlessly when the class already stands
+    return CreateWindowExA(0, MciStandInClass, "", WS_CHILD, 0, 0, 0, 0, owner, nullptr, inst, nullptr);
 }
 
 intptr_t sendMessage(WindowHandle window, unsigned message, uintptr_t wParam, intptr_t lParam) {

@@ -41,7 +41,7 @@ start_xvfb() {
 # The prefix every run copies, made once per build folder: Wine's virtual desktop, so that
 # the taskbar and tray sit at the bottom right of a 1024 x 768 screen.
 e2e_template() {
-    local t="$RW_BUILD/wine-template"
+    local t="${E2E_TEMPLATE:-$RW_BUILD/wine-template}"
     (
         flock 9
         [ -f "$t/.ready" ] && exit 0
@@ -54,7 +54,17 @@ e2e_template() {
         WINEPREFIX="$t" "$WINESERVER" -w
         kill "$XVFB_PID"; wait "$XVFB_PID"
         touch "$t/.ready"
-    ) 9>"$RW_BUILD/wine-template.lock"
+    ) 9>"$t.lock"
+}
+
+# Before e2e_begin: run the 32-bit program EXE in Wine's WoW64 mode. Its prefix must be
+# made with the 32-bit DLLs that scripts/deps.sh unpacks, so it has a template of its own.
+# Nothing is painted in that mode: such a scenario checks files, messages and exit codes.
+e2e_use_wow64() {
+    export WINEDLLPATH=${RW_WOW64_LIB:-/opt/restwarden-wow64/lib}
+    [ -d "$WINEDLLPATH/i386-windows" ] || { log "no 32-bit Wine DLLs in $WINEDLLPATH: run scripts/deps.sh"; exit 1; }
+    E2E_TEMPLATE="$RW_BUILD/wine-template-wow64"
+    EXE=$1
 }
 
 e2e_begin() {
@@ -65,7 +75,7 @@ e2e_begin() {
     DATA="$E2E_DIR/data" SHOTS="$RW_BUILD/screenshots/$E2E_NAME"
     E2E_APP_LOG="$SHOTS/program-output.log" E2E_CRASH_LOGS=("$SHOTS/program-output.log")
     mkdir -p "$DATA" "$SHOTS" && : >"$E2E_APP_LOG"
-    cp -a "$RW_BUILD/wine-template" "$E2E_DIR/prefix"
+    cp -a "${E2E_TEMPLATE:-$RW_BUILD/wine-template}" "$E2E_DIR/prefix"
     start_xvfb "$E2E_DIR/display" || { log "Xvfb did not start"; exit 1; }
     E2E_XVFB=$XVFB_PID
     export DISPLAY=":$XVFB_DISPLAY" WINEPREFIX="$E2E_DIR/prefix" WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8

@@ -1,0 +1,24 @@
+// System DLLs that only a dialog or a rarely used feature needs (the common dialogs, the
+// property sheet, OLE, the MCI window) are loaded when first used, not at start, so the
+// program maps at start little more than a bare tray program does. They are never
+// linked as imports; their functions are looked up here by name.
+#pragma once
+
+#include <windows.h>
+
+namespace systemlib {
+
+using Procedure = void (*)();
+
+// The named function of a system DLL, loading the DLL on first use; it then stays loaded
+// for the rest of the run. Null when the DLL or the function cannot be had.
+Procedure find(const char* library, const char* name);
+
+// The same, typed: systemlib::function<decltype(&PropertySheetA)>("comctl32.dll", "PropertySheetA").
+template <typename Function>
+Function function(const char* library, const char* name) {
+    // void (*)() is the one function type that converts to and from every other one.
+    return reinterpret_cast<Function>(find(library, name));
+}
+
+}  // namespace systemlib
