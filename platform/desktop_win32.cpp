@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "platform/system_library_win32.h"
 
 namespace platform {
 namespace {
@@ -15,20 +16,17 @@ namespace {
 Rect rectOf(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
 
 // COM is only needed while the settings sheet looks at or changes the shortcut, so ole32
-// is loaded then rather than mapped into the program for its whole run.
+// is loaded then (see system_library_win32.h) rather than at start.
 class Com {
 public:
     Com() {
-        module = LoadLibraryA("ole32.dll");
-        if (!module) return;
-        init = reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(module, "CoInitializeEx")));
-        create = reinterpret_cast<Create>(reinterpret_cast<void*>(GetProcAddress(module, "CoCreateInstance")));
-        uninit = reinterpret_cast<Uninit>(reinterpret_cast<void*>(GetProcAddress(module, "CoUninitialize")));
+        init = systemlib::function<decltype(&CoInitializeEx)>("ole32.dll", "CoInitializeEx");
+        create = systemlib::function<decltype(&CoCreateInstance)>("ole32.dll", "CoCreateInstance");
+        uninit = systemlib::function<decltype(&CoUninitialize)>("ole32.dll", "CoUninitialize");
         if (init && create && uninit) initialised = SUCCEEDED(init(nullptr, COINIT_APARTMENTTHREADED));
     }
     ~Com() {
         if (initialised) uninit();
-        if (module) FreeLibrary(module);
     }
     Com(const Com&) = delete;
     Com& operator=(const Com&) = delete;
@@ -47,13 +45,9 @@ public:
     }
 
 private:
-    using Init = HRESULT(WINAPI*)(void*, DWORD);
-    using Create = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
-    using Uninit = void(WINAPI*)();
-    HMODULE module = nullptr;
-    Init init = nullptr;
-    Create create = nullptr;
-    Uninit uninit = nullptr;
+    decltype(&CoInitializeEx) init = nullptr;
+    decltype(&CoCreateInstance) create = nullptr;
+    decltype(&CoUninitialize) uninit = nullptr;
     bool initialised = false;
 };
 
