@@ -138,7 +138,10 @@ int main(int argc, char** argv) {
             if (GetTickCount() - start > timeout) fail("timed out on", cmd + " " + arg(2));
         }
     }
-    if (cmd == "post") return PostMessageW(need(arg(2)), static_cast<UINT>(num(3)), static_cast<WPARAM>(num(4)), static_cast<LPARAM>(num(5))) ? 0 : 1;
+    if (cmd == "post") {
+        HWND w = need(arg(2));
+        return PostMessageW(w, static_cast<UINT>(num(3)), static_cast<WPARAM>(num(4)), static_cast<LPARAM>(num(5))) ? 0 : 1;
+    }
     if (cmd == "rect") {
         for (HWND w : findAll(arg(2))) {
             RECT r;

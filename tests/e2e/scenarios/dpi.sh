@@ -22,7 +22,8 @@ show() {
 
 # The 08:03 column: x 171, y 53..66 at 96 DPI; 257, 80..100 at 144.
 show 40012 work-status-144
-eq "08:03 column top, bottom, below it" "$(drv pixel "$DLG" 257 80 257 100 257 102)" "FF2244 FF2244 $(drv pixel "$DLG" 450 130)"
+eq "08:03 column top, bottom, below it" "$(drv pixel "$DLG" 257 80 257 100 257 102)" \
+    "FF2244 FF2244 $(drv pixel "$DLG" 450 130)"
 drv command "$DLG" 1 >/dev/null
 drv wait-gone "$DLG" 5000 >/dev/null
 

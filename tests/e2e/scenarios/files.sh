@@ -17,7 +17,7 @@ e2e_app_start
 eq "the notice window exists, parked" "$(drv rect class=ALPHA)" "0 0 5 5 0"
 e2e_app_exit
 make_param "$parent/defaults.dat" 60 5
-eq "exit code, defaults written at exit" "$E2E_APP_STATUS $(hexof "$DATA/param.dat")" "0 $(hexof "$parent/defaults.dat")"
+eq "exit code, defaults written" "$E2E_APP_STATUS $(hexof "$DATA/param.dat")" "0 $(hexof "$parent/defaults.dat")"
 rm "$parent/defaults.dat"
 eq "yesterday waits in stateWait.dat" "$(stat -c %s "$DATA/stateWait.dat" 2>/dev/null)" 1456
 

@@ -21,7 +21,8 @@ startup_link() { find "$WINEPREFIX/drive_c/users" -ipath '*startup/RestWarden.ln
 make_param "$DATA/param.dat" 60 5 1
 e2e_app_start
 cover
-check "the reminder over a full-screen window leaves the notice window parked" test "$(drv follow class=ALPHA 3000 | wc -l)" = 1
+check "the reminder over a full-screen window leaves the notice window parked" \
+    test "$(drv follow class=ALPHA 3000 | wc -l)" = 1
 kill "$COVER"
 drv wait-gone "title=cover" 5000
 tick 5
@@ -53,7 +54,8 @@ drv command "$SHEET" 1 >/dev/null  # OK
 drv wait-gone "$SHEET" 5000
 link=$(startup_link)
 check "the shortcut stands in the Startup folder" test -n "$link"
-eq "its target and working folder" "$(drv shortcut "$(winpath "$link")" | tr '\n' '|')" "$(winpath "$EXE")|$(winpath "$DATA")|"
+eq "its target and working folder" "$(drv shortcut "$(winpath "$link")" | tr '\n' '|')" \
+    "$(winpath "$EXE")|$(winpath "$DATA")|"
 open_page 3 "$OTHER"
 eq "the box shows the shortcut" "$(drv checked "$OTHER" 54)" 1
 drv bm-click "$OTHER" 54 >/dev/null

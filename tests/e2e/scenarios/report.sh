@@ -11,7 +11,10 @@ make_day "$DATA/stateTmp.dat" 0 480-539:1 540-549:3 720-749:5
 for ago in 4 3 2 1; do make_day "$DATA/state.dat" $ago 480-539:1 540-549:3; done
 
 # Rows of "what... X Y RRGGBB": the client pixel at X,Y of the open dialog.
-pixels() { local row; while read -r row; do set -- $row; eq "${row% * * *}" "$(drv pixel "$DLG" "${@: -3:2}")" "${@: -1}"; done; }
+pixels() {
+    local row
+    while read -r row; do set -- $row; eq "${row% * * *}" "$(drv pixel "$DLG" "${@: -3:2}")" "${@: -1}"; done
+}
 # Chooses menu command ID, waits until its dialog has painted and checks its title.
 open_dialog() {
     drv post class=MAIN 0x111 "$1" 0 >/dev/null

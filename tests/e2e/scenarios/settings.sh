@@ -9,7 +9,10 @@ TIME="$SHEET;child=時間・ログ出力" MOVE="$SHEET;child=透過ウィンド�
 checks() { local page=$1 id out=; shift; for id; do out+="$id:$(drv checked "$page" "$id") "; done; echo "${out% }"; }
 # param.dat fields as "offset:value": SIZE (1 or 4) bytes at OFFSET, for each "OFFSET:SIZE".
 fields() { local f out=; for f; do out+="${f%:*}:$(od -An -td"${f#*:}" -j"${f%:*}" -N"${f#*:}" "$DATA/param.dat" | tr -d ' ') "; done; echo "${out% }"; }
-wait_rect() { for _ in $(seq 1 100); do r=$(drv rect class=ALPHA); [ "$r" $1 "0 0 5 5 0" ] && break; sleep 0.1; done; echo "${r% *}"; }
+wait_rect() {  # wait_rect =|!=: until the notice window is parked, or not; prints "x y w h"
+    for _ in $(seq 1 100); do r=$(drv rect class=ALPHA); [ "$r" $1 "0 0 5 5 0" ] && break; sleep 0.1; done
+    echo "${r% *}"
+}
 count() { drv rect "$1" | wc -l; }
 
 e2e_app_start
