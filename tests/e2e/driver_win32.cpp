@@ -6,24 +6,17 @@
 // Texts are UTF-8 in and out; numbers decimal or 0x-hex.
 //
 //   wait WINDOW [ms] / wait-gone WINDOW [ms]   until it exists (prints its handle) / is gone
-//   post|send WINDOW MSG WPARAM LPARAM         PostMessage / SendMessageTimeout (prints result)
-//   rect WINDOW / client WINDOW                window / client rectangle on screen: x y w h
-//   opacity WINDOW                             layered alpha, -1 if none
+//   post WINDOW MSG WPARAM LPARAM              PostMessage
+//   rect WINDOW                                "x y w h alpha" of every matching window (alpha -1: none)
 //   text WINDOW [ID] / set-text WINDOW ID TEXT  text of the window or its control ID / WM_SETTEXT
-//   controls WINDOW                            one line per child: id class visible text
 //   command WINDOW ID                          WM_COMMAND(ID, BN_CLICKED), as a button press
 //   bm-click WINDOW ID / checked WINDOW ID     BM_CLICK / BM_GETCHECK of control ID
-//   key WINDOW VK                              WM_KEYDOWN and WM_KEYUP to the focused control
 //   follow WINDOW MS     prints "ms x y w h alpha" at each change of rect or alpha until the
 //                        window has left the parked state (5 x 5 at 0,0, alpha 0) and stayed
 //                        back for 0.5 s (exit 0), or MS passed (exit 1)
 //   wait-cover WINDOW X Y MARGIN MS            until X,Y lies MARGIN px inside the window
-//   in-shape WINDOW X Y [X Y ...]              1 per point inside rect and region, else 0
-//   pixel X Y / client-pixel WINDOW X Y        pixel as RRGGBB, on screen / in the client area
-//   gdi WINDOW                                 GDI objects of the window's process
-//   list                                       every top-level window: handle class visible pid title
+//   pixel [WINDOW] X Y [X Y ...]               RRGGBB per point, on screen or in WINDOW's client area
 //   keep                                       waits forever (keeps the Wine session warm)
-//   rects CLASS                                "x y w h alpha" of every top-level window of CLASS
 //   cover                                      a borderless window over the whole screen, in front,
 //                                              until the driver is killed
 //   shortcut PATH                              target and working folder of a shell link, a line each
@@ -68,30 +61,25 @@ std::wstring classOf(HWND w) {
     return buffer;
 }
 
-std::wstring titleOf(HWND w) {
-    wchar_t buffer[512] = {};
-    GetWindowTextW(w, buffer, 512);
-    return buffer;
-}
-
 struct Search {
     std::wstring part[3];  // class, title, child
     bool has[3] = {}, visible = false, child = false;
-    HWND found = nullptr;
+    std::vector<HWND> found;
 };
 
 BOOL CALLBACK match(HWND w, LPARAM parameter) {
     Search& s = *reinterpret_cast<Search*>(parameter);
     if (s.child) {
-        if (titleOf(w) != s.part[2]) return TRUE;
-    } else if ((s.has[0] && classOf(w) != s.part[0]) || (s.visible && !IsWindowVisible(w)) || (s.has[1] && titleOf(w) != s.part[1])) {
+        if (textOf(w) != s.part[2]) return TRUE;
+    } else if ((s.has[0] && classOf(w) != s.part[0]) || (s.visible && !IsWindowVisible(w)) || (s.has[1] && textOf(w) != s.part[1])) {
         return TRUE;
     }
-    s.found = w;
-    return FALSE;
+    s.found.push_back(w);
+    return TRUE;
 }
 
-HWND find(const std::string& text) {
+// Every window that matches, top-level ones in Z order.
+std::vector<HWND> findAll(const std::string& text) {
     Search s;
     for (size_t start = 0, end; start <= text.size(); start = end + 1) {
         end = text.find(';', start);
@@ -103,42 +91,24 @@ HWND find(const std::string& text) {
             if (item.rfind(keys[k], 0) == 0) s.part[k] = wide(item.substr(6)), s.has[k] = true;
     }
     EnumWindows(match, reinterpret_cast<LPARAM>(&s));
-    if (s.found && s.has[2]) {
-        HWND top = s.found;
-        s.found = nullptr, s.child = true;
+    if (!s.found.empty() && s.has[2]) {
+        HWND top = s.found[0];
+        s.found.clear(), s.child = true;
         EnumChildWindows(top, match, reinterpret_cast<LPARAM>(&s));
     }
     return s.found;
 }
 
 HWND need(const std::string& text) {
-    HWND w = find(text);
-    if (!w) fail("no window", text);
-    return w;
+    const std::vector<HWND> all = findAll(text);
+    if (all.empty()) fail("no window", text);
+    return all[0];
 }
 
 HWND control(HWND dialog, const char* id) {
     HWND c = GetDlgItem(dialog, static_cast<int>(number(id)));
     if (!c) fail("no control", id);
     return c;
-}
-
-BOOL CALLBACK listWindow(HWND w, LPARAM parent) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (!parent) std::printf("%p %s %d %lu %s\n", static_cast<void*>(w), utf8(classOf(w)).c_str(), IsWindowVisible(w) ? 1 : 0, static_cast<unsigned long>(pid), utf8(titleOf(w)).c_str());
-    else if (GetParent(w) == reinterpret_cast<HWND>(parent))
-        std::printf("%d %s %d %s\n", GetDlgCtrlID(w), utf8(classOf(w)).c_str(), IsWindowVisible(w) ? 1 : 0, utf8(textOf(w)).c_str());
-    return TRUE;
-}
-
-int printPixel(POINT p) {
-    HDC dc = GetDC(nullptr);
-    const COLORREF c = GetPixel(dc, p.x, p.y);
-    ReleaseDC(nullptr, dc);
-    if (c == CLR_INVALID) std::printf("invalid\n");
-    else std::printf("%02X%02X%02X\n", GetRValue(c), GetGValue(c), GetBValue(c));
-    return 0;
 }
 
 int alphaOf(HWND w) {
@@ -162,45 +132,30 @@ int main(int argc, char** argv) {
     if (cmd == "wait" || cmd == "wait-gone") {
         const DWORD timeout = argc > 3 ? static_cast<DWORD>(num(3)) : 10000, start = GetTickCount();
         for (;; Sleep(50)) {
-            HWND w = find(arg(2));
-            if (cmd == "wait" && w) return std::printf("%p\n", static_cast<void*>(w)), 0;
-            if (cmd == "wait-gone" && !w) return 0;
+            const std::vector<HWND> all = findAll(arg(2));
+            if (cmd == "wait" && !all.empty()) return std::printf("%p\n", static_cast<void*>(all[0])), 0;
+            if (cmd == "wait-gone" && all.empty()) return 0;
             if (GetTickCount() - start > timeout) fail("timed out on", cmd + " " + arg(2));
         }
     }
-    if (cmd == "post" || cmd == "send") {
+    if (cmd == "post") {
         HWND w = need(arg(2));
-        const UINT msg = static_cast<UINT>(num(3));
-        const WPARAM wp = static_cast<WPARAM>(num(4));
-        const LPARAM lp = static_cast<LPARAM>(num(5));
-        if (cmd == "post") return PostMessageW(w, msg, wp, lp) ? 0 : 1;
-        DWORD_PTR result = 0;
-        if (!SendMessageTimeoutW(w, msg, wp, lp, SMTO_ABORTIFHUNG, 1000, &result)) return 1;
-        return std::printf("%lld\n", static_cast<long long>(result)), 0;
+        return PostMessageW(w, static_cast<UINT>(num(3)), static_cast<WPARAM>(num(4)), static_cast<LPARAM>(num(5))) ? 0 : 1;
     }
-    if (cmd == "rect" || cmd == "client") {
-        HWND w = need(arg(2));
-        RECT r;
-        POINT p = {0, 0};
-        if (cmd == "rect") {
+    if (cmd == "rect") {
+        for (HWND w : findAll(arg(2))) {
+            RECT r;
             GetWindowRect(w, &r);
-            p = {r.left, r.top};
-            OffsetRect(&r, -r.left, -r.top);
-        } else {
-            GetClientRect(w, &r);
-            ClientToScreen(w, &p);
+            std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top, alphaOf(w));
         }
-        return std::printf("%ld %ld %ld %ld\n", p.x, p.y, r.right, r.bottom), 0;
+        return 0;
     }
-    if (cmd == "opacity") return std::printf("%d\n", alphaOf(need(arg(2)))), 0;
     if (cmd == "text") return std::printf("%s\n", utf8(textOf(argc > 3 ? control(need(arg(2)), arg(3)) : need(arg(2)))).c_str()), 0;
     if (cmd == "set-text") {
         const std::wstring text = wide(arg(4));
         DWORD_PTR result = 0;
         return SendMessageTimeoutW(control(need(arg(2)), arg(3)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 1000, &result) ? 0 : 1;
     }
-    if (cmd == "controls") return EnumChildWindows(need(arg(2)), listWindow, reinterpret_cast<LPARAM>(need(arg(2)))), 0;
-    if (cmd == "list") return EnumWindows(listWindow, 0), 0;
     if (cmd == "command") {
         HWND w = need(arg(2));
         const int id = static_cast<int>(num(3));
@@ -211,15 +166,6 @@ int main(int argc, char** argv) {
         DWORD_PTR result = 0;
         SendMessageTimeoutW(control(need(arg(2)), arg(3)), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 1000, &result);
         return std::printf("%d\n", static_cast<int>(result)), 0;
-    }
-    if (cmd == "key") {
-        HWND w = need(arg(2));
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof info;
-        if (GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info) && info.hwndFocus) w = info.hwndFocus;
-        PostMessageW(w, WM_KEYDOWN, static_cast<WPARAM>(num(3)), 1);
-        PostMessageW(w, WM_KEYUP, static_cast<WPARAM>(num(3)), static_cast<LPARAM>(0xC0000001u));
-        return 0;
     }
     if (cmd == "follow") {
         HWND w = need(arg(2));
@@ -262,46 +208,18 @@ int main(int argc, char** argv) {
             if (GetTickCount64() > until) return 1;
         }
     }
-    if (cmd == "in-shape") {
-        HWND w = need(arg(2));
-        RECT r;
-        GetWindowRect(w, &r);
-        HRGN region = CreateRectRgn(0, 0, 0, 0);
-        const bool hasRegion = GetWindowRgn(w, region) != ERROR;
-        for (int i = 3; i + 1 < argc || i == 3; i += 2) {
-            const POINT p = {static_cast<LONG>(num(i)), static_cast<LONG>(num(i + 1))};
-            std::printf(i == 3 ? "%d" : " %d", PtInRect(&r, p) && (!hasRegion || PtInRegion(region, p.x - r.left, p.y - r.top)) ? 1 : 0);
+    if (cmd == "pixel") {
+        // All points read at once, so that they show one moment of a moving window.
+        const bool inWindow = argc % 2 == 1;
+        HWND w = inWindow ? need(arg(2)) : nullptr;
+        HDC dc = GetDC(nullptr);
+        for (int i = inWindow ? 3 : 2; i + 1 < argc; i += 2) {
+            POINT p = {static_cast<LONG>(num(i)), static_cast<LONG>(num(i + 1))};
+            if (w) ClientToScreen(w, &p);
+            const COLORREF c = GetPixel(dc, p.x, p.y);
+            std::printf(i + 2 < argc ? "%02X%02X%02X " : "%02X%02X%02X\n", GetRValue(c), GetGValue(c), GetBValue(c));
         }
-        DeleteObject(region);
-        return std::printf("\n"), 0;
-    }
-    if (cmd == "pixel") return printPixel(POINT{static_cast<LONG>(num(2)), static_cast<LONG>(num(3))});
-    if (cmd == "client-pixel") {
-        POINT p = {static_cast<LONG>(num(3)), static_cast<LONG>(num(4))};
-        ClientToScreen(need(arg(2)), &p);
-        return printPixel(p);
-    }
-    if (cmd == "gdi") {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(need(arg(2)), &pid);
-        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
-        if (!process) return 1;
-        std::printf("%lu\n", static_cast<unsigned long>(GetGuiResources(process, GR_GDIOBJECTS)));
-        return CloseHandle(process), 0;
-    }
-    if (cmd == "rects") {
-        // Every top-level window of a class: "x y w h alpha" per line.
-        std::wstring cls = wide(arg(2));
-        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-            if (classOf(w) != cls) continue;
-            RECT r;
-            GetWindowRect(w, &r);
-            BYTE alpha = 0;
-            DWORD flags = 0;
-            int a = GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
-            std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top, a);
-        }
-        return 0;
+        return ReleaseDC(nullptr, dc), 0;
     }
     if (cmd == "cover") {
         HWND w = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 0, 0,

@@ -4,11 +4,16 @@
 #   e2e_begin NAME        display, prefix, data folder $DATA, screenshots folder $SHOTS
 #   e2e_app_start         starts the program in $DATA, waits for its windows
 #   e2e_app_exit          chooses "終了", waits for the process; its exit code in $E2E_APP_STATUS
+#   e2e_app_kill          kills the program and the Wine session, then starts a new session
 #   drv COMMAND ARGS...   runs rwdriver.exe (UTF-8 output)
 #   e2e_shot NAME         screenshot of the whole desktop into $SHOTS/NAME.png
 #   check "what" CMD...   /  eq "what" ACTUAL EXPECTED   named assertions, counted at the end
-#   hexof FILE            the file's bytes as hex
+#   tick [N]              N minute ticks (WM_TIMER) to the program
+#   face / wait_face F    the tray icon's picture: red1, darkred, blue1, gray / until it is F
+#   tip                   the tray tip, read by pointing at the icon
+#   open_page N PAGE      opens the settings sheet ($SHEET) on page N, whose window is PAGE
 #   make_param FILE WORK REST [KIND SIZE SPEED SOUND COLOR LOG]   a 284-byte param.dat
+#   make_day FILE DAYS_AGO FIRST-LAST:CODE...   appends a day record
 # Everything started here is stopped on exit, failure included.
 #
 # Set before e2e_begin to change the session:
@@ -21,7 +26,7 @@ EXE="$RW_BUILD/RestWarden.exe" DRIVER="$RW_BUILD/rwdriver.exe"
 WINE64=${WINE64:-/usr/lib/wine/wine64} WINESERVER=${WINESERVER:-/usr/lib/wine/wineserver}
 [ -x "$WINE64" ] || WINE64=$(command -v wine64)
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
-E2E_FAILED=0 E2E_PIDS=() E2E_CRASH_LOGS=()
+E2E_FAILED=0 E2E_PIDS=()
 
 log() { printf '[%s] %s\n' "${E2E_NAME:-e2e}" "$*" >&2; }
 
@@ -73,7 +78,7 @@ e2e_begin() {
     e2e_template
     E2E_DIR=$(mktemp -d "$RW_BUILD/e2e-run-$E2E_NAME-XXXX")
     DATA="$E2E_DIR/data" SHOTS="$RW_BUILD/screenshots/$E2E_NAME"
-    E2E_APP_LOG="$SHOTS/program-output.log" E2E_CRASH_LOGS=("$SHOTS/program-output.log")
+    E2E_APP_LOG="$SHOTS/program-output.log"
     mkdir -p "$DATA" "$SHOTS" && : >"$E2E_APP_LOG"
     cp -a "${E2E_TEMPLATE:-$RW_BUILD/wine-template}" "$E2E_DIR/prefix"
     start_xvfb "$E2E_DIR/display" || { log "Xvfb did not start"; exit 1; }
@@ -106,12 +111,11 @@ e2e_end() {
     [ -n "${E2E_XVFB:-}" ] && kill "$E2E_XVFB" 2>/dev/null && wait "$E2E_XVFB" 2>/dev/null
     [ -n "${E2E_DIR:-}" ] && rm -rf "$E2E_DIR/prefix"
     # A crash (Wine's "Unhandled ...") fails the scenario.
-    for f in "${E2E_CRASH_LOGS[@]}"; do
-        grep -qE 'Unhandled|page fault' "$f" 2>/dev/null || continue
-        grep -E 'Unhandled|page fault' "$f" | head -n 5 >&2
+    if grep -qE 'Unhandled|page fault' "$E2E_APP_LOG" 2>/dev/null; then
+        grep -E 'Unhandled|page fault' "$E2E_APP_LOG" | head -n 5 >&2
         log "FAIL: the program crashed"
         status=1
-    done
+    fi
     [ "$E2E_FAILED" = 0 ] || status=1
     if [ "$status" = 0 ]; then log "PASSED"; else log "FAILED"; fi
     exit "$status"
@@ -128,16 +132,18 @@ e2e_app_start() {
 
 e2e_app_exit() {
     drv post "class=MAIN" 0x111 40021 0 >/dev/null
-    e2e_app_wait_exit
-}
-
-e2e_app_wait_exit() {
     for _ in $(seq 1 200); do
         kill -0 "$E2E_APP" 2>/dev/null || { wait "$E2E_APP" 2>/dev/null; E2E_APP_STATUS=$? E2E_APP=; return 0; }
         sleep 0.1
     done
     log "the program did not end"
     return 1
+}
+
+e2e_app_kill() {
+    kill -9 "$E2E_APP"; wait "$E2E_APP" 2>/dev/null; E2E_APP=
+    "$WINESERVER" -k; "$WINESERVER" -w
+    e2e_keep
 }
 
 e2e_shot() { import -window root "$SHOTS/$1.png" 2>/dev/null || log "screenshot $1 failed"; }
@@ -152,7 +158,6 @@ eq() {
     if [ "$2" = "$3" ]; then log "ok: $1 ($2)"; else log "FAIL: $1: got '$2', expected '$3'"; E2E_FAILED=1; fi
 }
 
-hexof() { od -An -v -tx1 "$1" | tr -d ' \n'; }
 
 make_param() {
     python3 - "$@" <<'PY'
@@ -166,4 +171,52 @@ struct.pack_into('<ii', b, 272, int(work, 0), int(rest, 0))
 b[280] = log
 open(f, 'wb').write(b)
 PY
+}
+
+# A day of stateTmp.dat / state.dat: 1440 minute codes, the mean run length and the number of
+# runs of each code (the program fills these in when it archives a day), the day's start.
+make_day() {
+    python3 - "$@" <<'PY'
+import itertools, struct, sys, time
+f, ago, *spans = sys.argv[1:]
+m = [0] * 1440
+for span in spans:
+    first, last, code = map(int, span.replace("-", ":").split(":"))
+    m[first:last + 1] = [code] * (last + 1 - first)
+runs = [(c, len(list(g))) for c, g in itertools.groupby(m)]
+count = [sum(1 for c, _ in runs if c == k) for k in range(6)]
+mean = [min(sum(n for c, n in runs if c == k) // count[k], 255) if count[k] else 0 for k in range(6)]
+summary = bytes(mean) + bytes(n % 256 for n in count)
+open(f, "ab").write(bytes(m) + summary + struct.pack("<I", int(time.time()) - int(ago) * 86400))
+PY
+}
+
+tick() { local i; for i in $(seq 1 "${1:-1}"); do drv post class=MAIN 0x113 1 0 >/dev/null; done; }
+
+# The tray icon's picture by three of its pixels (the 16 x 16 picture's top left is at 1006,750):
+# the top right wedge, one lower left of the centre, and the centre.
+face() {
+    python3 - $(drv pixel 1015 753 1011 761 1014 758) <<'PY'
+import sys
+near = lambda a, b: all(abs(int(a[i:i + 2], 16) - int(b[i:i + 2], 16)) <= 24 for i in (0, 2, 4))
+w, l, c = sys.argv[1:]
+faces = {"red1": (w, "E4241C", l, "DADADA"), "darkred": (w, "A81616", c, "A81616"),
+         "blue1": (w, "2276E2", l, "2276E2", c, "2276E2"), "gray": (w, "969696", l, "969696", c, "969696")}
+print(next((n for n, p in faces.items() if all(near(p[i], p[i + 1]) for i in range(0, len(p), 2))), f"unknown({w} {l} {c})"))
+PY
+}
+wait_face() { for _ in $(seq 1 30); do [ "$(face)" = "$1" ] && return 0; sleep 0.1; done; return 1; }
+
+tip() {
+    xdotool mousemove 300 300; sleep 0.3; xdotool mousemove 1014 758
+    drv wait "class=tooltips_class32;visible" 5000 >/dev/null && sleep 0.5
+    drv text "class=tooltips_class32;visible"
+}
+
+SHEET="class=#32770;title=各種設定" ERROR="class=#32770;title=エラー"
+open_page() {
+    drv wait "$SHEET" 100 >/dev/null 2>&1 || drv post class=MAIN 0x111 40011 0 >/dev/null
+    drv wait "$SHEET" 10000 >/dev/null
+    drv post "$SHEET" 0x465 "$1" 0 >/dev/null  # PSM_SETCURSEL
+    drv wait "$2" 5000 >/dev/null
 }

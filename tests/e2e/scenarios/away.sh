@@ -5,20 +5,15 @@
 # times outside 1..60 and writes restwarden.ini on Apply.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin away
+OTHER="$SHEET;child=その他" INI="$DATA/restwarden.ini"
 
-SHEET="class=#32770;title=各種設定"
-OTHER="$SHEET;child=その他"
-ERROR="class=#32770;title=エラー"
-INI="$DATA/restwarden.ini"
-tick() { drv post class=MAIN 0x113 1 0 >/dev/null; sleep 1; }
-# Pixels of the rest face's blue in the tray icon (16 x 16 at 1006,750).
-blue() { import -window root png:- 2>/dev/null | convert - -crop 16x16+1006+750 txt:- | grep -c '#2276E2'; }
 # "slot:code" of each minute of stateTmp.dat that holds data.
 minutes() { python3 -c 'import sys; print(" ".join(f"{i}:{c}" for i, c in enumerate(open(sys.argv[1], "rb").read()[:1440]) if c))' "$DATA/stateTmp.dat"; }
-ini() { printf '[options]\r\nawayIsRest=%s\r\nawayMinutes=1\r\n' "$1" >"$INI"; }
+# Pixels of the rest face's blue in the tray icon (16 x 16 at 1006,750).
+blue() { sleep 1; import -window root png:- 2>/dev/null | convert - -crop 16x16+1006+750 txt:- | grep -c '#2276E2'; }
 ini_value() { tr -d '\r' <"$INI" | sed -n "s/^$1=//p"; }
 
-ini 0
+printf '[options]\r\nawayIsRest=0\r\nawayMinutes=1\r\n' >"$INI"
 xdotool key shift  # the last input; nobody touches keyboard or mouse from here
 e2e_app_start
 sleep 62
@@ -28,7 +23,7 @@ e2e_app_exit
 worked=$(minutes)
 check "option off: the ticked minutes read working ($worked)" grep -qE '^([0-9]+:1 ?)+$' <<<"$worked"
 
-ini 1  # the same minute away, a new start and one tick
+printf '[options]\r\nawayIsRest=1\r\nawayMinutes=1\r\n' >"$INI"  # the same minute away, a new start
 e2e_app_start
 tick
 check "away a minute: the tray turns blue" test "$(blue)" -gt 20
@@ -36,24 +31,19 @@ e2e_shot away-rest
 drv post class=MAIN 0x111 40001 0 >/dev/null  # 開始
 xdotool key shift
 drv post class=MAIN 0x2B1 7 0 >/dev/null  # the session is locked; input goes on
-sleep 1
 eq "working after 開始" "$(blue)" 0
 for i in $(seq 1 7); do sleep 9; xdotool key shift; done
 tick
 check "locked a minute: the tray turns blue" test "$(blue)" -gt 20
 
-drv post class=MAIN 0x111 40011 0 >/dev/null
-drv wait "$SHEET" 10000 >/dev/null
-drv post "$SHEET" 0x465 3 0 >/dev/null  # PSM_SETCURSEL: the fourth page
-drv wait "$OTHER" 5000 >/dev/null
+open_page 3 "$OTHER"
 eq "its check box and away time" "$(drv checked "$OTHER" 51) $(drv text "$OTHER" 52)" "1 1"
-sleep 0.5
-e2e_shot other-page
 for bad in 0 61; do
     drv set-text "$OTHER" 52 $bad >/dev/null
     drv command "$SHEET" 0x3021 >/dev/null  # Apply
     check "$bad: an error box" drv wait "$ERROR" 5000
     eq "$bad: its text" "$(drv text "$ERROR" 65535)" "離席とみなす時間は1以上、60以下です"
+    [ $bad = 61 ] && e2e_shot away-error
     drv command "$ERROR" 1 >/dev/null
     drv wait-gone "$ERROR" 5000 >/dev/null
     eq "$bad: the file takes the default" "$(ini_value awayMinutes)" 5
