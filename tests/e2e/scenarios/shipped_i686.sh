@@ -22,7 +22,7 @@ e2e_app_start || exit 1
 eq "yesterday was archived at start" "$(stat -c %s "$DATA/state.dat" 2>/dev/null)" 1456
 ( cd "$DATA" && timeout 30 "$WINE64" "$EXE" >/dev/null 2>&1 ); second=$?
 eq "a second start ends at once with 0" "$second" 0
-eq "one main window" "$(drv list | grep -c ' MAIN ')" 1
+eq "one main window" "$(drv rect class=MAIN | wc -l)" 1
 for i in 1 2; do drv post class=MAIN 0x113 1 0 >/dev/null; done   # two minute ticks
 sleep 1
 e2e_app_exit
