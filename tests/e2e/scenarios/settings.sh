@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The settings sheet "各種設定": what its pages show, what OK, Cancel and the range check leave
-# in param.dat, the motion preview, and the guard against a second sheet.
+# in param.dat, the motion preview, and the guard against a second sheet; the long-rest
+# dialog that a left tray click opens while resting.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin settings
 TIME="$SHEET;child=時間・ログ出力" MOVE="$SHEET;child=透過ウィンドウ" SOUND="$SHEET;child=音"
@@ -58,5 +59,17 @@ eq "システム音３ checked" "$(checks "$SOUND" 33)" "33:1"
 drv command "$SHEET" 1 >/dev/null
 check "OK closes the sheet" drv wait-gone "$SHEET" 5000
 eq "no error box" "$(count "$ERROR")" 0
+LONGREST="class=#32770;title=お昼休みなど、長めの休憩^^"
+drv post class=MAIN 0x111 40002 0 >/dev/null     # 休憩
+drv post class=MAIN 0x8064 0 0x201 >/dev/null    # a left click on the tray icon
+check "a left tray click while resting opens the long-rest dialog" drv wait "$LONGREST" 5000
+eq "it offers 60 minutes" "$(drv text "$LONGREST" 5)" 60
+drv post class=MAIN 0x8064 0 0x201 >/dev/null
+sleep 0.5
+eq "a second click opens no second one" "$(count "$LONGREST")" 1
+drv set-text "$LONGREST" 5 45 >/dev/null
+drv command "$LONGREST" 1 >/dev/null
+check "OK closes it" drv wait-gone "$LONGREST" 5000
+eq "this rest lasts 45 minutes" "$(tip)" "休憩中です。あと45分 [0 / 45分]"
 e2e_app_exit
 eq "param.dat: work 25, rest 10, sound 3, motion 上→下" "$(fields 272:4 276:4 4:1 1:1)" "272:25 276:10 4:3 1:3"
