@@ -1,9 +1,7 @@
 // Staying out of the way: no sweep over a full-screen program, and the timed pause.
 #include <gtest/gtest.h>
 
-#include "dialogs/other_page.h"
 #include "notice/quiet_rule.h"
-#include "platform/data_files.h"
 #include "records/log.h"
 #include "tests/support/test_env.h"
 #include "tests/unit/records_test_util.h"
@@ -137,32 +135,6 @@ TEST_F(OutOfTheWay, TheTimerCommandsEndAPauseAtOnce) {
         EXPECT_EQ(tip(), r.tip);
         ticks(120);
         EXPECT_NE(fake().balloonTitle, "一時停止終了");
-    }
-}
-
-TEST_F(OutOfTheWay, TheOtherPageShowsAndSetsTheStartupShortcutAndTheQuietOption) {
-    const struct {
-        bool exists, checked;
-        const char* call;  // what Apply asks of the shell, "" for nothing
-    } rows[] = {
-        {false, true, "setStartupShortcut 1 "},
-        {true, true, "setStartupShortcut 1 "},
-        {true, false, "setStartupShortcut 0 "},
-        {false, false, ""},  // a shortcut of another copy of the program is not ours to delete
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.call);
-        fake().startupShortcut = r.exists;
-        OtherPageTexts texts = OtherPage::opening(*master->options);
-        EXPECT_EQ(ints(texts.logonChecked, texts.quietChecked), ints(r.exists, 1));
-        texts.logonChecked = r.checked;
-        texts.quietChecked = false;
-        fake().calls.clear();
-        OtherPage::apply(*master, texts);
-        EXPECT_EQ(fake().starting("setStartupShortcut"),
-                  *r.call ? std::vector<std::string>{r.call + datafiles::directory()} : std::vector<std::string>{});
-        EXPECT_EQ(master->options->quietFullscreen, 0);
-        master->options->quietFullscreen = 1;
     }
 }
 
