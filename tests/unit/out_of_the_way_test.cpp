@@ -7,7 +7,6 @@
 #include "notice/quiet_rule.h"
 #include "records/log.h"
 #include "tests/support/test_env.h"
-#include "tests/unit/records_test_util.h"
 #include "timer/options.h"
 
 namespace {

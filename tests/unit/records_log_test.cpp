@@ -10,7 +10,7 @@
 #include "platform/data_files.h"
 #include "records/log.h"
 #include "records/record_files.h"
-#include "tests/unit/records_test_util.h"
+#include "tests/support/test_env.h"
 
 namespace {
 

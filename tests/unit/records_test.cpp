@@ -7,7 +7,7 @@
 #include "records/arithmetic.h"
 #include "records/compiled_state.h"
 #include "records/minute_tally.h"
-#include "tests/unit/records_test_util.h"
+#include "tests/support/test_env.h"
 
 namespace {
 
