@@ -95,26 +95,6 @@ protected:
     }
 };
 
-TEST_F(Compile, WorkedExampleFiguresAndShares) {
-    writeState({firstOfJune()});
-    todayOf({{at(8, 0), at(8, 49), MinuteWorking}, {at(8, 50), at(8, 59), MinuteResting}, {at(9, 0), at(9, 29), MinuteStopped}});
-    EXPECT_TRUE(compiled.evaluate());
-    EXPECT_EQ(figures(), ints(2, 3, 2, 0, 20, 4, 20, 66));
-    // The averages, scores and verdict of this history are checked through the report tool.
-    const std::array<int, 3> shares[] = {{at(8, 0), MinuteWorking, 50}, {at(8, 50), MinuteWorkOver, 25}, {at(8, 50), MinuteResting, 25},
-                                         {at(9, 5), MinuteStopped, 25}, {at(3, 0), MinuteNone, 50},      {at(10, 0), MinuteWorkOver, 25}};
-    for (const auto& s : shares) EXPECT_EQ(compiled.minuteShare[s[0]][s[1]], s[2]) << s[0] << " code " << s[1];
-    EXPECT_EQ(today.meanRun[MinuteStopped], 30);  // summarized in place
-    // Without state.dat nothing is evaluated; the same bytes given from memory count the same.
-    std::remove(pathOf("state.dat").c_str());
-    EXPECT_FALSE(compiled.evaluate());
-    DayRecord june = firstOfJune();
-    summarize(june);
-    const auto bytes = imagesOf({june});
-    EXPECT_TRUE(compiled.evaluate(bytes.data(), bytes.size()));
-    EXPECT_EQ(figures(), ints(2, 3, 2, 0, 20, 4, 20, 66));
-}
-
 TEST_F(Compile, OverrunRatiosClampsPiecesAndRepeatedDates) {
     const struct {
         std::initializer_list<std::array<int, 3>> runs;
@@ -141,11 +121,15 @@ TEST_F(Compile, OverrunRatiosClampsPiecesAndRepeatedDates) {
     for (int m = 0; m < 100; ++m) damaged.minutes[m] = static_cast<int8_t>(6 + m);
     writeState({firstOfJune(), again, damaged});
     today.startTime = static_cast<uint32_t>(localTime(2024, 6, 1, 20, 0));
-    ASSERT_TRUE(compiled.compile());
-    EXPECT_EQ(ints(compiled.recordCount, compiled.dayCount, compiled.evaluation->usagePercent), ints(4, 1, 400));
-    int sum = 0;
-    for (int c = 0; c < MinuteCodeCount; ++c) sum += compiled.minuteShare[50][c];
-    EXPECT_EQ(sum, 37);  // 3 of 4 records have a code there
+    // Read from state.dat, or given from memory as the fuzz target and the benchmark do.
+    const std::vector<uint8_t> history = readBytes("state.dat");
+    for (bool fromMemory : {false, true}) {
+        ASSERT_TRUE(fromMemory ? compiled.compile(history.data(), history.size()) : compiled.compile());
+        EXPECT_EQ(ints(compiled.recordCount, compiled.dayCount, compiled.evaluation->usagePercent), ints(4, 1, 400));
+        int sum = 0;
+        for (int c = 0; c < MinuteCodeCount; ++c) sum += compiled.minuteShare[50][c];
+        EXPECT_EQ(sum, 37);  // 3 of 4 records have a code there
+    }
 }
 
 // Every way of sweeping the minute bytes counts the same as a plain loop, over groups larger
