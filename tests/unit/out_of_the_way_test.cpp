@@ -13,13 +13,7 @@ namespace {
 
 platform::ForegroundWindow windowAt(const char* className, platform::Rect window, platform::Rect monitor,
                                     bool isDesktop = false) {
-    platform::ForegroundWindow w;
-    w.present = true;
-    w.isDesktop = isDesktop;
-    w.className = className;
-    w.window = window;
-    w.monitor = monitor;
-    return w;
+    return {true, isDesktop, className, window, monitor};
 }
 
 const platform::Rect Primary{0, 0, 1920, 1080};

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <map>
 
 #include "platform/data_files.h"
@@ -203,46 +202,30 @@ TEST_F(DayLog, ExitSavesTheRecordAndTheReportCommandEvaluatesOnce) {
 
 TEST_F(DayLog, AWaitingDaySurvivesAKillAndIsArchivedOnceByTheNextStart) {
     const int64_t first = on(6, 1, 9, 0), second = on(6, 2, 0, 1), morning = on(6, 2, 8, 0);
-    // Each run ends with state.dat held by another program and yesterday waiting.
-    const struct {
-        const char* what;
-        std::function<void()> run;
-        std::vector<int64_t> days;  // in state.dat after the next start on 6/3
-    } rows[] = {
-        {"the midnight tick",
-         [&] {
-             datafiles::faults().unwritable = StateFileName;
-             tickAt(second);
-         },
-         {first, second}},
-        {"a start that found yesterday in stateTmp.dat",
-         [&] {
-             master.reset();
-             datafiles::faults().unwritable = StateFileName;
-             startAt(morning);
-         },
-         {first, morning}},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
+    // Each run ends with state.dat held by another program and yesterday waiting: left by the
+    // midnight tick, or by a start that found it in stateTmp.dat.
+    for (bool byStart : {false, true}) {
+        SCOPED_TRACE(byStart);
         clearFiles();
         startAt(first);
         tickAt(on(6, 1, 9, 1));
-        r.run();
+        datafiles::faults().unwritable = StateFileName;
+        if (byStart) startAt(morning);
+        else tickAt(second);
         ASSERT_FALSE(master->log->unarchived.empty());
         auto disk = kill();
         datafiles::faults().unwritable.clear();
 
+        const std::vector<int64_t> days = {first, byStart ? morning : second};  // in state.dat from now on
         startAt(on(6, 3, 9, 0));
-        ASSERT_EQ(archivedStarts(), r.days);
-        EXPECT_EQ(decodeDayRecord(readBytes("state.dat").data()).minutes[at(9, 1)], MinuteWorking);
+        ASSERT_EQ(archivedStarts(), days);
+        EXPECT_EQ(archived()[0].minutes[at(9, 1)], MinuteWorking);
         EXPECT_FALSE(exists(recordfiles::WaitingFileName));
         // A waiting file that outlived its append (the run was stopped before removing it).
         master.reset();
         writeBytes(recordfiles::WaitingFileName, disk[recordfiles::WaitingFileName]);
         startAt(on(6, 3, 9, 30));
-        EXPECT_EQ(archivedStarts(), r.days);
-        master.reset();
+        EXPECT_EQ(archivedStarts(), days);
     }
 }
 
