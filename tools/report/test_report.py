@@ -77,7 +77,8 @@ def test_worked_example():
         assert j[key] == value or struct.pack("<f", j[key]) == struct.pack("<f", value), (key, j[key], value)
     assert sorted(j) == sorted(list(expected) + ["chartX", "chartY", "minuteShare"]), sorted(j)
     # Shares of each code in 50ths: worked in both records, half overrun and half rest, no data.
-    shares = [[0, 50, 0, 0, 0, 0], [0, 0, 25, 25, 0, 0], [0, 0, 0, 0, 25, 25], [50, 0, 0, 0, 0, 0], [25, 0, 25, 0, 0, 0]]
+    shares = [[0, 50, 0, 0, 0, 0], [0, 0, 25, 25, 0, 0], [0, 0, 0, 0, 25, 25], [50, 0, 0, 0, 0, 0],
+              [25, 0, 25, 0, 0, 0]]
     assert [j["minuteShare"][m] for m in (480, 530, 545, 180, 600)] == shares and len(j["minuteShare"]) == 1440
     assert (j["chartX"][4], j["chartY"][4]) == (342, 178)
     shown = run(files, "--now", noon).stdout.decode("utf-8")
@@ -98,7 +99,8 @@ def test_folders():
         ({"state.dat": june1 + june1[:700], "stateTmp.dat": june3}, noon, [JUNE1, JUNE3], {"recordCount": 2}),
         ({"state.dat": june1, "stateTmp.dat": june3}, later, [JUNE1, JUNE3, JUNE5], {"recordCount": 3, "dayCount": 5}),
         # Records off in param.dat: the saved day is dropped, as the next start would.
-        ({"state.dat": june1, "stateTmp.dat": june3, "param.dat": bytes(284)}, later, [JUNE1, JUNE5], {"recordCount": 2}),
+        ({"state.dat": june1, "stateTmp.dat": june3, "param.dat": bytes(284)}, later, [JUNE1, JUNE5],
+         {"recordCount": 2}),
         # Already at the end of state.dat (stopped between the append and the next save): once.
         ({"state.dat": june1 + june3, "stateTmp.dat": june3}, later, [JUNE1, JUNE3, JUNE5], {"recordCount": 3}),
         # Without state.dat nothing is evaluated, unless the saved day is to be archived.
