@@ -12,11 +12,6 @@ namespace {
 FakePlatform* instance = nullptr;
 
 std::string str(const char* s) { return s ? s : "(null)"; }
-std::string hex(const void* p) {
-    char b[32];
-    std::snprintf(b, sizeof b, "%p", p);
-    return b;
-}
 // The next of the queued results (consumed); true once the queue is empty.
 bool next(std::vector<bool>& results) {
     if (results.empty()) return true;
@@ -144,7 +139,7 @@ MenuHandle subMenu(MenuHandle, int) {
     return &popup;
 }
 
-void destroyMenu(MenuHandle menu) { fake().record("destroyMenu " + hex(menu)); }
+void destroyMenu(MenuHandle) { fake().record("destroyMenu"); }
 
 int32_t menuItemState(MenuHandle, unsigned id) {
     auto& states = fake().menuStates;
@@ -183,7 +178,7 @@ void setWindowTimer(WindowHandle, unsigned id, unsigned ms) {
 }
 
 void killWindowTimer(WindowHandle, unsigned id) { fake().record("killTimer " + std::to_string(id)); }
-void closeWindow(WindowHandle window) { fake().record("closeWindow " + hex(window)); }
+void closeWindow(WindowHandle) { fake().record("closeWindow"); }
 void quitMessageLoop() { fake().record("quit"); }
 Point cursorPosition() { return fake().cursor; }
 int screenWidth() { return fake().screenWidth; }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/master.h"
+#include "records/day_record.h"
 #include "tests/support/fake_platform.h"
 #include "timer/property.h"
 
@@ -62,3 +63,21 @@ protected:
     std::unique_ptr<Master> master;
     bool autoStart = true;
 };
+
+// Minute index of hh:mm, for day records painted range by range.
+constexpr int at(int hour, int minute) { return hour * 60 + minute; }
+
+// Sets minutes first..last (both included) to `code`.
+inline void paint(DayRecord& record, int first, int last, int code) {
+    for (int i = first; i <= last; ++i) record.minutes[i] = static_cast<int8_t>(code);
+}
+
+// The records one after another, as state.dat holds them.
+inline std::vector<uint8_t> imagesOf(const std::vector<DayRecord>& records) {
+    std::vector<uint8_t> bytes;
+    for (const DayRecord& r : records) {
+        const DayRecordImage image = encodeDayRecord(r);
+        bytes.insert(bytes.end(), image.begin(), image.end());
+    }
+    return bytes;
+}

@@ -1,8 +1,9 @@
 // restwarden.ini: what damaged and hand-edited files give, when the program writes it, and
-// the その他 page's range check.
+// the その他 page.
 #include <gtest/gtest.h>
 
 #include "dialogs/other_page.h"
+#include "platform/data_files.h"
 #include "tests/support/test_env.h"
 #include "timer/options.h"
 
@@ -37,24 +38,50 @@ TEST_F(OptionsFile, DamagedFilesGiveDefaultsKeyByKey) {
     EXPECT_EQ(loaded(), defaults);
 }
 
-TEST_F(OptionsFile, WrittenOnApplyAtSessionEndAndAtExit) {
-    const std::pair<const char*, int32_t> rows[] = {{"1", 1}, {"60", 60}, {"0", 5}, {"61", 5}, {"", 5}, {" 7x", 7}};
-    for (const auto& [text, minutes] : rows) {
-        SCOPED_TRACE(text);
-        const int boxes = fake().count("messageBox エラー 離席とみなす時間は1以上、60以下です 0");
-        OtherPageTexts chosen{true, text, true, false, true};
-        OtherPage::apply(*master, chosen);
-        EXPECT_EQ(fake().count("messageBox エラー 離席とみなす時間は1以上、60以下です 0") - boxes, minutes == 5 ? 1 : 0);
-        EXPECT_EQ(loaded(), ints(1, minutes, 1, 1));
+// The その他 page opens on the options and the shortcut; Apply writes restwarden.ini at once,
+// takes the default away time (with a message) outside 1..60, and makes or removes the shortcut.
+TEST_F(OptionsFile, TheOtherPageOpensOnTheOptionsAndApplyWritesThemAtOnceAndAtExit) {
+    const std::string error = "messageBox エラー 離席とみなす時間は1以上、60以下です 0";
+    const struct {
+        bool shortcut, logon, quiet;
+        const char* minutesText;
+        int32_t minutes;
+        const char* call;  // what Apply asks of the shell, "" for nothing
+    } rows[] = {
+        {false, true, false, "1", 1, "setStartupShortcut 1 "},
+        {true, true, true, "60", 60, "setStartupShortcut 1 "},
+        {true, false, false, "0", 5, "setStartupShortcut 0 "},
+        {false, false, true, "61", 5, ""},  // a shortcut of another copy of the program is not ours to delete
+        {false, false, false, "", 5, ""},
+        {false, false, true, " 7x", 7, ""},
+    };
+    std::vector<int64_t> shown = ints(0, 5, 1, 0, 1);  // away, minutes, quiet, logon, all monitors
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.minutesText);
+        fake().startupShortcut = r.shortcut;
+        shown[3] = r.shortcut;
+        OtherPageTexts texts = OtherPage::opening(*master->options);
+        EXPECT_EQ(ints(texts.awayChecked, std::stoi(texts.awayMinutes), texts.quietChecked, texts.logonChecked,
+                       texts.allMonitorsChecked),
+                  shown);
+        texts = OtherPageTexts{true, r.minutesText, r.quiet, r.logon, !r.quiet};
+        fake().calls.clear();
+        OtherPage::apply(*master, texts);
+        EXPECT_EQ(fake().count(error), r.minutes == 5 ? 1 : 0);
+        EXPECT_EQ(loaded(), ints(1, r.minutes, r.quiet, !r.quiet));
+        EXPECT_EQ(master->options->quietFullscreen, r.quiet);
+        EXPECT_EQ(fake().starting("setStartupShortcut"),
+                  *r.call ? std::vector<std::string>{r.call + datafiles::directory()} : std::vector<std::string>{});
+        shown = ints(1, r.minutes, r.quiet, 0, !r.quiet);
     }
-    master->options->allMonitors = 0;
+    master->options->allMonitors = 1;
     master->saveForShutdown();
     const std::vector<uint8_t> file = readBytes(OptionsFileName);
     EXPECT_EQ(std::string(file.begin(), file.end()),
-              "[options]\r\nawayIsRest=1\r\nawayMinutes=7\r\nquietFullscreen=1\r\nallMonitors=0\r\n");
+              "[options]\r\nawayIsRest=1\r\nawayMinutes=7\r\nquietFullscreen=1\r\nallMonitors=1\r\n");
     master->options->awayIsRest = 0;
     master.reset();
-    EXPECT_EQ(loaded(), ints(0, 7, 1, 0));
+    EXPECT_EQ(loaded(), ints(0, 7, 1, 1));
     EXPECT_TRUE(fake().saw("replaceFile restwarden.ini"));  // through the atomic replace
 }
 

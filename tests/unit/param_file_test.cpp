@@ -1,7 +1,9 @@
-// param.dat byte for byte: defaults, round trip, damaged files, and atomic replacement.
+// param.dat byte for byte: defaults, round trip, damaged files, and atomic replacement; the
+// data folder's paths.
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <unistd.h>
 
 #include "platform/data_files.h"
@@ -77,6 +79,25 @@ TEST_F(ParamFile, AFailedSaveLeavesTheOldFileWholeInTheFolderOfTheStart) {
     EXPECT_NE(access("param.dat", F_OK), 0);  // nothing in the current directory
     EXPECT_EQ(chdir(previous), 0);
     rmdir(elsewhere);
+}
+
+// Data file names in a folder whose name ends in a double-byte character: code page 932 uses
+// 0x5C ('\') as the trail byte of many of them, so the last byte alone cannot tell.
+TEST(DataPath, SeparatorAddedUnlessTheLastCharacterIsOne) {
+    const std::pair<const char*, bool> rows[] = {
+        {"C:\\work\\\x95\x5C", false},          // 表
+        {"C:\\\x83\x5C\xE0\x5C", false},        // ソ and a lead byte of the upper range
+        {"C:\\work\\\x95\x5C\\", true},         // 表 and a real separator
+        {"C:\\\x81\x81\\", true},               // a trail byte that is itself in the lead range
+        {"C:\\\xB1\\", true},                   // half-width ｱ is one byte
+        {"/tmp/data/", true},
+    };
+    for (const auto& [folder, endsWithSeparator] : rows) {
+        datafiles::setDirectory(folder);
+        EXPECT_EQ(datafiles::pathOf("param.dat"), std::string(folder) + (endsWithSeparator ? "" : "/") + "param.dat")
+            << folder;
+    }
+    datafiles::setDirectory("");
 }
 
 }  // namespace

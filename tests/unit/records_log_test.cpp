@@ -1,9 +1,15 @@
-// Today's record across ticks, midnight, restarts and failing writes, with a fake clock.
+// Today's record across ticks, midnight, restarts and failing writes, with a fake clock; a
+// finished day that state.dat cannot take yet (held by another program, a full disk) stays on
+// disk until it is there, and a killed run loses none and doubles none.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
 
 #include "platform/data_files.h"
 #include "records/log.h"
-#include "tests/unit/records_test_util.h"
+#include "records/record_files.h"
+#include "tests/support/test_env.h"
 
 namespace {
 
@@ -26,7 +32,7 @@ protected:
     DayRecord& today() { return master->log->record; }
     void clearFiles() {
         master.reset();
-        for (const char* name : {"state.dat", "stateTmp.dat"}) std::remove(pathOf(name).c_str());
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) std::filesystem::remove(entry.path());
     }
     // state.dat as records; fails the test when it is not a whole number of them.
     std::vector<DayRecord> archived() {
@@ -35,6 +41,20 @@ protected:
         std::vector<DayRecord> out;
         for (size_t i = 0; i + DayRecordSize <= bytes.size(); i += DayRecordSize) out.push_back(decodeDayRecord(&bytes[i]));
         return out;
+    }
+    std::vector<int64_t> archivedStarts() {
+        std::vector<int64_t> starts;
+        for (const DayRecord& r : archived()) starts.push_back(r.startTime);
+        return starts;
+    }
+    // The process dies: what is on disk now is all the next start finds.
+    std::map<std::string, std::vector<uint8_t>> kill() {
+        std::map<std::string, std::vector<uint8_t>> disk;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            disk[entry.path().filename().string()] = readBytes(entry.path().filename().string());
+        clearFiles();
+        for (const auto& [name, bytes] : disk) writeBytes(name, bytes);
+        return disk;
     }
     DayRecord saved() {
         const std::vector<uint8_t> bytes = readBytes("stateTmp.dat");
@@ -178,6 +198,35 @@ TEST_F(DayLog, ExitSavesTheRecordAndTheReportCommandEvaluatesOnce) {
     tickAt(on(6, 2, 9, 2));
     master.reset();
     EXPECT_EQ(saved().minutes[at(9, 2)], MinuteWorking);
+}
+
+TEST_F(DayLog, AWaitingDaySurvivesAKillAndIsArchivedOnceByTheNextStart) {
+    const int64_t first = on(6, 1, 9, 0), second = on(6, 2, 0, 1), morning = on(6, 2, 8, 0);
+    // Each run ends with state.dat held by another program and yesterday waiting: left by the
+    // midnight tick, or by a start that found it in stateTmp.dat.
+    for (bool byStart : {false, true}) {
+        SCOPED_TRACE(byStart);
+        clearFiles();
+        startAt(first);
+        tickAt(on(6, 1, 9, 1));
+        datafiles::faults().unwritable = StateFileName;
+        if (byStart) startAt(morning);
+        else tickAt(second);
+        ASSERT_FALSE(master->log->unarchived.empty());
+        auto disk = kill();
+        datafiles::faults().unwritable.clear();
+
+        const std::vector<int64_t> days = {first, byStart ? morning : second};  // in state.dat from now on
+        startAt(on(6, 3, 9, 0));
+        ASSERT_EQ(archivedStarts(), days);
+        EXPECT_EQ(archived()[0].minutes[at(9, 1)], MinuteWorking);
+        EXPECT_FALSE(exists(recordfiles::WaitingFileName));
+        // A waiting file that outlived its append (the run was stopped before removing it).
+        master.reset();
+        writeBytes(recordfiles::WaitingFileName, disk[recordfiles::WaitingFileName]);
+        startAt(on(6, 3, 9, 30));
+        EXPECT_EQ(archivedStarts(), days);
+    }
 }
 
 }  // namespace

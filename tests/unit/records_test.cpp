@@ -7,7 +7,7 @@
 #include "records/arithmetic.h"
 #include "records/compiled_state.h"
 #include "records/minute_tally.h"
-#include "tests/unit/records_test_util.h"
+#include "tests/support/test_env.h"
 
 namespace {
 
@@ -95,31 +95,6 @@ protected:
     }
 };
 
-TEST_F(Compile, WorkedExampleFiguresSharesAndScores) {
-    writeState({firstOfJune()});
-    todayOf({{at(8, 0), at(8, 49), MinuteWorking}, {at(8, 50), at(8, 59), MinuteResting}, {at(9, 0), at(9, 29), MinuteStopped}});
-    EXPECT_TRUE(compiled.evaluate());
-    EXPECT_EQ(figures(), ints(2, 3, 2, 0, 20, 4, 20, 66));
-    const EvaluateState& e = *compiled.evaluation;
-    EXPECT_EQ(std::vector<float>({compiled.avgWorkHours, compiled.avgRestHours, e.overrunPerHour, e.restPerWorkHour, e.usagePercent, e.extensionBalance}),
-              std::vector<float>({1.3333334f, 0.33333334f, 6.6666665f, 15.0f, 66.666664f, 1.0f}));
-    const std::array<int, 3> shares[] = {{at(8, 0), MinuteWorking, 50}, {at(8, 50), MinuteWorkOver, 25}, {at(8, 50), MinuteResting, 25},
-                                         {at(9, 5), MinuteStopped, 25}, {at(3, 0), MinuteNone, 50},      {at(10, 0), MinuteWorkOver, 25}};
-    for (const auto& s : shares) EXPECT_EQ(compiled.minuteShare[s[0]][s[1]], s[2]) << s[0] << " code " << s[1];
-    EXPECT_EQ(today.meanRun[MinuteStopped], 30);  // summarized in place
-    EXPECT_EQ(std::vector<int>(e.score, e.score + 5), (std::vector<int>{73, 65, 48, 70, 100}));
-    EXPECT_EQ(ints(e.total, e.setMinutes), ints(71, 66));
-    EXPECT_STREQ(e.verdict, "データがちょっと少ないっす。。");
-    // Without state.dat nothing is evaluated; the same bytes given from memory count the same.
-    std::remove(pathOf("state.dat").c_str());
-    EXPECT_FALSE(compiled.evaluate());
-    DayRecord june = firstOfJune();
-    summarize(june);
-    const auto bytes = imagesOf({june});
-    EXPECT_TRUE(compiled.evaluate(bytes.data(), bytes.size()));
-    EXPECT_EQ(figures(), ints(2, 3, 2, 0, 20, 4, 20, 66));
-}
-
 TEST_F(Compile, OverrunRatiosClampsPiecesAndRepeatedDates) {
     const struct {
         std::initializer_list<std::array<int, 3>> runs;
@@ -146,11 +121,15 @@ TEST_F(Compile, OverrunRatiosClampsPiecesAndRepeatedDates) {
     for (int m = 0; m < 100; ++m) damaged.minutes[m] = static_cast<int8_t>(6 + m);
     writeState({firstOfJune(), again, damaged});
     today.startTime = static_cast<uint32_t>(localTime(2024, 6, 1, 20, 0));
-    ASSERT_TRUE(compiled.compile());
-    EXPECT_EQ(ints(compiled.recordCount, compiled.dayCount, compiled.evaluation->usagePercent), ints(4, 1, 400));
-    int sum = 0;
-    for (int c = 0; c < MinuteCodeCount; ++c) sum += compiled.minuteShare[50][c];
-    EXPECT_EQ(sum, 37);  // 3 of 4 records have a code there
+    // Read from state.dat, or given from memory as the fuzz target and the benchmark do.
+    const std::vector<uint8_t> history = readBytes("state.dat");
+    for (bool fromMemory : {false, true}) {
+        ASSERT_TRUE(fromMemory ? compiled.compile(history.data(), history.size()) : compiled.compile());
+        EXPECT_EQ(ints(compiled.recordCount, compiled.dayCount, compiled.evaluation->usagePercent), ints(4, 1, 400));
+        int sum = 0;
+        for (int c = 0; c < MinuteCodeCount; ++c) sum += compiled.minuteShare[50][c];
+        EXPECT_EQ(sum, 37);  // 3 of 4 records have a code there
+    }
 }
 
 // Every way of sweeping the minute bytes counts the same as a plain loop, over groups larger

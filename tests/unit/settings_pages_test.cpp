@@ -4,6 +4,8 @@
 
 #include <climits>
 #include <cstring>
+#include <functional>
+#include <string>
 
 #include "dialogs/long_rest.h"
 #include "dialogs/minutes_entry.h"
@@ -45,23 +47,28 @@ TEST(SettingsButtons, EveryCodeAndIdBothWaysWithDefaultsOutsideTheTables) {
     }
 }
 
-TEST(MinutesEntry, ParsesLenientlyAndTheEndTimeWrapsAtMidnight) {
+TEST(MinutesEntry, ParsesLenientlyAndTheEndTimeFollowsTheWallClockAcrossMidnight) {
     const std::pair<const char*, int32_t> texts[] = {
         {nullptr, 0}, {"  42", 42}, {"\t+7", 7}, {"-5", -5}, {"12abc", 12}, {"abc12", 0},
         // Text put there by another program is not bounded by the edit: it saturates.
         {"99999999999999999999", INT32_MAX}, {"-99999999999999999999", INT32_MIN}};
     for (auto [text, want] : texts) EXPECT_EQ(parseMinutes(text), want) << (text ? text : "(null)");
     resetFake();
+    // The system's local clock is what counts, not the C runtime's (here UTC, 09:00), and the
+    // date lies past the end of a 32-bit time_t.
+    ScopedTimeZone zone("UTC0");
+    fake().now = localTime(2040, 1, 1, 9, 0);
     const struct {
-        int hour, minute, length;
+        int hour, minute;
+        const char* length;
         const char* end;
     } rows[] = {
-        {23, 50, 60, "00:50"}, {10, 20, 39, "10:59"}, {10, 20, 999, "02:59"}, {22, 30, 1440 + 150, "01:00"},
-        {0, 2, -5, "23:57"},  // a pasted negative length turns the clock back
+        {23, 50, "60", "00:50"}, {10, 20, "39", "10:59"}, {10, 20, "999", "02:59"}, {22, 30, "1590", "01:00"},
+        {0, 2, "-5", "23:57"},  // a pasted negative length turns the clock back
     };
     for (const auto& r : rows) {
-        fake().now = localTime(2024, 6, 10, r.hour, r.minute);
-        EXPECT_EQ(endTimeLabel(r.length), std::string("分 - 終了予定時刻 ") + r.end) << r.hour << ":" << r.minute;
+        fake().clock = platform::ClockTime{r.hour, r.minute};
+        EXPECT_EQ(TimePage::endLabelFor(r.length), std::string("分 - 終了予定時刻 ") + r.end) << r.hour << ":" << r.minute;
     }
 }
 
@@ -169,6 +176,36 @@ TEST_F(SettingsPages, LongRestSetsThisRestOnly) {
     LongRest::confirm(*master, "999");
     EXPECT_EQ(boxes(), std::vector<std::string>{RestError});
     EXPECT_EQ(ints(p().currentRestMinutes, p().restMinutes), ints(5, 15));
+}
+
+// A rejected length is in force before its message box opens: the box's modal loop keeps the
+// minute timer ticking.
+TEST_F(SettingsPages, ARejectedLengthIsInForceWhileItsMessageBoxIsOpen) {
+    // Each period is left one tick short of the end it would have with the old length.
+    const struct {
+        const char* what;
+        std::function<void(Master&)> before, apply;
+        Phase after;  // after one tick inside the box
+        int32_t Property::*length;
+        int32_t fallback;
+    } rows[] = {
+        {"work 301 on the TIME page", [](Master& m) { m.property->workMinutes = 25, m.property->elapsedMinutes = 24; },
+         [](Master& m) { TimePage::apply(m, "301", "5", true); }, Working, &Property::workMinutes, 60},
+        {"rest 999 on the TIME page", [](Master& m) { m.startRest(), m.property->currentRestMinutes = 3, m.tick(), m.tick(); },
+         [](Master& m) { TimePage::apply(m, "60", "999", true); }, Resting, &Property::currentRestMinutes, 5},
+        {"999 in the long-rest dialog", [](Master& m) { m.startRest(), m.property->currentRestMinutes = 3, m.tick(), m.tick(); },
+         [](Master& m) { LongRest::confirm(m, "999"); }, Resting, &Property::currentRestMinutes, 5},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        master->startWork();
+        r.before(*master);
+        int boxes = 0;
+        fake().onMessageBox = [&](const std::string&) { ++boxes, master->tick(); };
+        r.apply(*master);
+        fake().onMessageBox = nullptr;
+        EXPECT_EQ(ints(boxes, p().phase, p().*r.length), ints(1, r.after, r.fallback));
+    }
 }
 
 }  // namespace
