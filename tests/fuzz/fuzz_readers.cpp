@@ -1,4 +1,4 @@
-// The fuzz targets of every reader of the data files, one per build (-DREADER=1..4). Each
+// The fuzz targets of every reader of the data files, one per build (-DREADER=1..5). Each
 // takes its input from memory, so a run tries tens of thousands of inputs per second.
 #include <algorithm>
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "records/compiled_state.h"
 #include "records/day_record.h"
+#include "timer/options.h"
 #include "timer/property.h"
 
 // The platform functions the settings and the data files reach.
@@ -102,6 +103,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int sum = 0;
     for (int axis = 0; axis < ScoreAxisCount; ++axis) sum += e.score[axis];
     require(e.total == sum / 5);
+#elif READER == 5
+    // restwarden.ini: every option ends in its range, and what is written reads back the same.
+    const Options o = parseOptions(std::string(reinterpret_cast<const char*>(data), size));
+    require(o.awayIsRest <= 1 && o.quietFullscreen <= 1 && o.allMonitors <= 1);
+    require(o.awayMinutes >= 1 && o.awayMinutes <= 60);
+    require(formatOptions(parseOptions(formatOptions(o))) == formatOptions(o));
 #endif
     return 0;
 }
