@@ -1,7 +1,6 @@
 // The notice motions and the notice window's shape, against the fake platform.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 
 #include "notice/movement.h"
@@ -12,91 +11,50 @@ namespace {
 
 int window;  // any distinct handle
 
-// Everything one run of a motion did, construction included, and its steps.
-std::vector<std::string> play(uint8_t kind, int width, int height, uint8_t size, uint8_t speed, int& steps) {
-    resetFake();
-    fake().screenWidth = width, fake().screenHeight = height;
-    std::unique_ptr<Movement> motion;
-    if (kind == MoveTopDown) motion = std::make_unique<MovUd>(&window, size, speed);
-    else if (kind == MoveLeftRight) motion = std::make_unique<MovLr>(&window, size, speed);
-    else motion = std::make_unique<MovFout>(&window, size, speed);
-    for (steps = 1; motion->nextFrame() && steps < 100000;) ++steps;  // the step that ends the run counts
-    // Each run ends with the window parked: opacity 0 first, then 5 x 5 at (0, 0), unpainted.
-    const auto& calls = fake().calls;
-    EXPECT_EQ(std::vector<std::string>(calls.end() - 2, calls.end()), (std::vector<std::string>{"opacity 0", "moveWindow 0,0 5x5 norepaint"}));
-    return calls;
-}
-
-std::string move(int x, int y, int w, int h) {
-    char line[96];
-    std::snprintf(line, sizeof line, "moveWindow %d,%d %dx%d repaint", x, y, w, h);
-    return line;
-}
-
-TEST(NoticeBars, BarSizesStridesAndStepsOnCommonAndTinyScreens) {
-    const struct {
-        uint8_t kind;
-        int width, height;
-        uint8_t size, speed;
-        int extent, stride, steps;
-    } rows[] = {
-        {MoveTopDown, 1366, 768, SizeLarge, SpeedFast, 76, 10, 78},
-        {MoveTopDown, 1366, 768, SizeMedium, SpeedNormal, 25, 5, 155},
-        {MoveTopDown, 1366, 768, SizeSmall, SpeedSlow, 12, 2, 386},
-        {MoveTopDown, 1920, 1080, 9, 200, 36, 7, 156},  // unknown codes act as medium and normal
-        {MoveLeftRight, 1366, 768, SizeLarge, SpeedFast, 105, 18, 77},
-        {MoveLeftRight, 1366, 768, SizeMedium, SpeedNormal, 34, 9, 153},
-        {MoveLeftRight, 1920, 1080, SizeSmall, SpeedSlow, 24, 6, 322},
+TEST(NoticeMotion, PlacementStepsAndParkingOfEverySizeAndSpeed) {
+    // The bars: 1/10, 1/30, 1/60 of the height (1/13, 1/40, 1/80 of the width), steps of 1/73, 1/146,
+    // 1/292 of it, 2 px margins. The fade: a centred half, quarter or sixth, 6, 3 or 2 a step up to
+    // the first value past 150 and back. The step that ends the run counts.
+    const struct { uint8_t kind; int width, height; uint8_t size, speed; const char* placed; int steps; } rows[] = {
+        {MoveTopDown, 1366, 768, SizeLarge, SpeedFast, "2,0 1362x76", 78},
+        {MoveTopDown, 1366, 768, SizeSmall, SpeedSlow, "2,0 1362x12", 386},
+        {MoveTopDown, 1920, 1080, 9, 200, "2,0 1916x36", 156},  // unknown codes act as medium and normal
+        {MoveLeftRight, 1366, 768, SizeLarge, SpeedFast, "0,2 105x766", 77},
+        {MoveLeftRight, 1366, 768, SizeMedium, SpeedNormal, "0,2 34x766", 153},
+        {MoveLeftRight, 1920, 1080, SizeSmall, SpeedSlow, "0,2 24x1078", 322},
         // Below the divisor the truncated stride would be 0 and the bar would never move.
-        {MoveTopDown, 200, 60, SizeLarge, SpeedSlow, 6, 1, 62},
-        {MoveLeftRight, 60, 200, SizeSmall, SpeedFast, 0, 1, 62},
+        {MoveTopDown, 200, 60, SizeLarge, SpeedSlow, "2,0 196x6", 62},
+        {MoveLeftRight, 60, 200, SizeSmall, SpeedFast, "0,2 0x198", 62},
+        {MoveFade, 1366, 768, SizeLarge, SpeedFast, "342,192 683x384", 53},   // up to 156
+        {MoveFade, 1366, 768, SizeMedium, SpeedNormal, "513,288 341x192", 103},  // 153
+        {MoveFade, 1366, 768, SizeSmall, SpeedSlow, "570,320 227x128", 153},  // 152
+        {MoveFade, 1920, 1080, 77, SpeedFast, "720,405 480x270", 53},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(std::to_string(r.kind) + " " + std::to_string(r.width) + " size " + std::to_string(r.size));
-        const bool down = r.kind == MoveTopDown;
-        auto at = [&](int p) { return down ? move(2, p, r.width - 4, r.extent) : move(p, 2, r.extent, r.height - 2); };
-        int steps = 0;
-        const std::vector<std::string> calls = play(r.kind, r.width, r.height, r.size, r.speed, steps);
+        resetFake();
+        fake().screenWidth = r.width, fake().screenHeight = r.height;
+        std::unique_ptr<Movement> motion;
+        if (r.kind == MoveTopDown) motion = std::make_unique<MovUd>(&window, r.size, r.speed);
+        else if (r.kind == MoveLeftRight) motion = std::make_unique<MovLr>(&window, r.size, r.speed);
+        else motion = std::make_unique<MovFout>(&window, r.size, r.speed);
+        int steps = 1;
+        while (motion->nextFrame() && steps < 100000) ++steps;
         EXPECT_EQ(steps, r.steps);
-        EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 5), (std::vector<std::string>{at(0), "opacity 128", "invalidate", at(0), at(r.stride)}));
-        // The last step draws the bar wholly past the far edge, then the window is parked.
-        EXPECT_EQ(calls[calls.size() - 3], at((r.steps - 1) * r.stride));
-        EXPECT_LE((r.steps - 2) * r.stride, down ? r.height : r.width);
-    }
-}
-
-TEST(NoticeFade, CentredRectangleOpacityRisesPastOneHundredFiftyAndFallsToZero) {
-    const struct {
-        uint8_t size, speed;
-        int width, height;
-        std::string rect;
-        int stride, peak;
-    } rows[] = {
-        {SizeLarge, SpeedFast, 1366, 768, move(342, 192, 683, 384), 6, 156},
-        {SizeMedium, SpeedNormal, 1366, 768, move(513, 288, 341, 192), 3, 153},
-        {SizeSmall, SpeedSlow, 1366, 768, move(570, 320, 227, 128), 2, 152},
-        {77, SpeedFast, 1920, 1080, move(720, 405, 480, 270), 6, 156},
-    };
-    for (const auto& r : rows) {
-        int steps = 0;
-        EXPECT_EQ(play(MoveFade, r.width, r.height, r.size, r.speed, steps)[0], r.rect);
-        // Construction shows 0, then one value per step up to the peak and down to 0, then
-        // the parking 0.
-        std::vector<std::string> expected = {"opacity 0"};
-        for (int a = r.stride; a < r.peak; a += r.stride) expected.push_back("opacity " + std::to_string(a));
-        for (int a = r.peak; a >= 0; a -= r.stride) expected.push_back("opacity " + std::to_string(a));
-        expected.push_back("opacity 0");
-        EXPECT_EQ(fake().starting("opacity"), expected) << r.rect;
+        const auto& calls = fake().calls;
+        // Placed and shown (a bar at half opacity, the fade from 0); each run ends parked: opacity 0
+        // first, then 5 x 5 at (0, 0), unpainted.
+        EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 3),
+                  (std::vector<std::string>{std::string("moveWindow ") + r.placed + " repaint",
+                                            r.kind == MoveFade ? "opacity 0" : "opacity 128", "invalidate"}));
+        EXPECT_EQ(std::vector<std::string>(calls.end() - 2, calls.end()),
+                  (std::vector<std::string>{"opacity 0", "moveWindow 0,0 5x5 norepaint"}));
     }
 }
 
 TEST(NoticeShape, DiscOfThirtyPixelsAroundThePointerIsCutOutOfTheClientRectangle) {
-    const struct {
-        int width, height;
-        platform::Point pointer;
-        bool holed;
-        std::vector<std::tuple<int, int, bool>> pixels;  // x, y, in the shape
-    } rows[] = {
+    // x, y and whether the pixel is in the shape
+    const struct { int width, height; platform::Point pointer; bool holed; std::vector<std::tuple<int, int, bool>> pixels; } rows[] = {
         {400, 100, {200, 50}, true,
          {{200, 50, false}, {229, 50, false}, {230, 50, true},  // centre 29.5 px and 30.5 px away
           {170, 50, false}, {169, 50, true}, {220, 70, false}, {221, 71, true},  // diagonal: 29, 30.4 px

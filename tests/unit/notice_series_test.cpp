@@ -1,6 +1,5 @@
-// Notice series: runs, repeats with their sounds, refused starts, and racing starts; the notice
-// over the primary and a larger monitor at 144 DPI left of and above it: each window runs the
-// motion over its own monitor, and the run ends once both have parked.
+// Notice series: runs and their sounds, refused and racing starts, the step schedule, and one
+// window per monitor (the primary and a larger one at 144 DPI left of and above it).
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -23,6 +22,7 @@ protected:
     }
     void TearDown() override {
         openNoticeWorkers();
+        setExtraNoticeWindows({});
         MasterTest::TearDown();
     }
     // Runs the oldest started worker to its end, as if its thread had been scheduled.
@@ -32,10 +32,9 @@ protected:
         fake().threads.erase(fake().threads.begin());
         routine();
     }
-    // Ticks to the reminder at `minute` of a 23-minute work period (5: one run, 15: two,
-    // 20: three).
-    void tickToMinute(int minute) {
-        p().workMinutes = 23, p().elapsedMinutes = minute - 1;
+    // The reminder at minute 20 of 23: a series of three runs.
+    void tickToThreeRuns() {
+        p().workMinutes = 23, p().elapsedMinutes = 19;
         master->tick();
     }
     void clear() {
@@ -48,40 +47,28 @@ protected:
     }
 };
 
-TEST_F(NoticeSeries, EachRunComesWithItsSoundTakesItsSettingsAndEndsParked) {
-    tickToMinute(20);
+TEST_F(NoticeSeries, EachRunComesWithItsSoundAndTakesTheMotionOfItsStart) {
+    tickToThreeRuns();
     EXPECT_EQ(state(), ints(1, 1, 1, 3));  // the tick's own sound
-    // Changed on the MOVE page during the series: each run takes the motion of its start.
-    for (uint8_t kind : {MoveLeftRight, MoveFade}) {
+    // Changed on the MOVE page during the series; 9, from a damaged param.dat, acts as none.
+    for (uint8_t kind : {uint8_t{MoveLeftRight}, uint8_t{9}}) {
         runOne();
         p().moveKind = kind;
     }
     runOne();
     EXPECT_EQ(state(), ints(3, 3, 0, 0));
-    EXPECT_EQ(ints(fake().count("moveWindow 2,0 1362x25 repaint"), fake().count("moveWindow 0,2 34x766 repaint"), fake().count("opacity 153"),
-                   fake().count("moveWindow 0,0 5x5 norepaint"), fake().count("sleep 50")),
-              ints(2, 2, 1, 3, 154 + 152 + 102));  // placed and first step of each bar
-    // Each run: the pointer-hole timer, the worker, then the sound; the timer ends with it.
-    std::vector<std::string> order;
-    for (const std::string& c : fake().calls)
-        if (c == "killTimer 1" || c == "setTimer 1 50" || c == "startThread" || c.rfind("messageBeep", 0) == 0) order.push_back(c);
-    EXPECT_EQ(order, (std::vector<std::string>{"setTimer 1 50", "startThread", "messageBeep 0", "killTimer 1", "setTimer 1 50", "startThread",
-                                               "messageBeep 0", "killTimer 1", "setTimer 1 50", "startThread", "messageBeep 0", "killTimer 1"}));
-}
-
-TEST_F(NoticeSeries, MotionNoneWaitsTwoSecondsPerRunAndShowsNothing) {
-    p().moveKind = 9;  // a code from a damaged param.dat acts as none
-    tickToMinute(20);
-    fake().runThreads();
-    EXPECT_EQ(state(), ints(3, 3, 0, 0));
-    EXPECT_EQ(ints(fake().count("sleep 2000"), fake().monotonic, fake().count("moveWindow"), fake().count("opacity")), ints(3, 6000, 0, 0));
+    // A top-down and a left-right sweep, each parked, then none: two seconds and nothing shown. Each run
+    // had the pointer-hole timer, ended with it.
+    EXPECT_EQ(ints(fake().count("sleep 50"), fake().count("moveWindow 0,0 5x5"), fake().count("sleep 2000"),
+                   fake().count("setTimer 1 50"), fake().count("killTimer 1")),
+              ints(154 + 152, 2, 1, 3, 3));
 }
 
 TEST_F(NoticeSeries, ATickOrAPreviewDuringASeries) {
-    tickToMinute(20);  // three runs
-    runOne();          // the first is over, the second is running
+    tickToThreeRuns();
+    runOne();  // the first is over, the second is running
     clear();
-    master->previewNotice();  // refused
+    master->previewNotice();  // refused, and the series' count left alone
     EXPECT_EQ(state(), ints(0, 0, 1, 2));
     p().workMinutes = 100, p().elapsedMinutes = 24;
     master->tick();  // a one-run reminder: no new worker, the sound at once, the count replaced
@@ -100,16 +87,16 @@ TEST_F(NoticeSeries, ATickOrAPreviewDuringASeries) {
 
 TEST_F(NoticeSeries, AWorkerThatCannotStartEndsTheSeriesAndClosingLeavesMasterAlone) {
     fake().threadStartFails = true;
-    tickToMinute(20);
+    tickToThreeRuns();
     EXPECT_EQ(state(), ints(1, 1, 0, 3));  // the tick plays all the same
     fake().threadStartFails = false;
-    tickToMinute(20);
+    tickToThreeRuns();
     clear();
     fake().threadStartFails = true;  // the repeat fails: no sound for a run that does not come
     runOne();
     EXPECT_EQ(state(), ints(1, 0, 0, 2));
     fake().threadStartFails = false;
-    tickToMinute(20);
+    tickToThreeRuns();
     closeNoticeWorkers();
     clear();
     fake().runThreads();
@@ -117,9 +104,8 @@ TEST_F(NoticeSeries, AWorkerThatCannotStartEndsTheSeriesAndClosingLeavesMasterAl
     EXPECT_FALSE(noticeWorkerInMaster());
 }
 
-// A motion whose steps take time, to see the schedule absorb it.
-class SlowSteps : public Movement {
-public:
+// A motion whose steps take the given milliseconds each.
+struct SlowSteps : Movement {
     explicit SlowSteps(std::vector<uint64_t> costs) : Movement(nullptr, 1, 1), costs(std::move(costs)) {}
     bool nextFrame() override {
         if (next == costs.size()) return false;
@@ -131,9 +117,8 @@ public:
 };
 
 TEST_F(NoticeSeries, StepsKeepToAFiftyMillisecondScheduleWhateverEachStepCosts) {
-    // A step late by less than a period is caught up; one late by more restarts the schedule.
-    // Due 1050: at 1010 sleep 40; due 1100: at 1120, go on; due 1150: at 1130 sleep 20;
-    // due 1200: at 1300, restart; due 1350: at 1310 sleep 40.
+    // Late by less than a period is caught up, by more restarts the schedule. Due 1050: at 1010 sleep 40;
+    // due 1100: at 1120 go on; due 1150: at 1130 sleep 20; due 1200: at 1300 restart; due 1350: at 1310 sleep 40.
     fake().monotonic = 1000;
     SlowSteps late({10, 70, 10, 150, 10});
     runMovement(late);
@@ -146,11 +131,7 @@ TEST_F(NoticeSeries, TwoStartsRacingFromTwoThreadsStartOneRun) {
         const bool repeat = round % 2 == 1;  // the repeat at the end of a run meets the preview
         master->animating = repeat;
         master->repeatCount = 2;
-        {
-            std::lock_guard<std::mutex> guard(fake().lock);
-            fake().threads.clear();
-            fake().calls.clear();
-        }
+        fake().threads.clear();
         std::atomic<int> ready{0};
         auto start = [&](char how) {
             ready.fetch_add(1);
@@ -170,39 +151,25 @@ TEST_F(NoticeSeries, TwoStartsRacingFromTwoThreadsStartOneRun) {
     }
 }
 
+// "first move|last repainted move|parked" of one window.
+std::string path(platform::WindowHandle window) {
+    const std::vector<std::string>& calls = fake().windowCalls[window];
+    std::vector<std::string> moves;
+    for (const std::string& c : calls)
+        if (c.find(" repaint") != std::string::npos) moves.push_back(c.substr(11, c.size() - 19));
+    const bool parked =
+        calls.size() > 1 && calls[calls.size() - 2] == "opacity 0" && calls.back() == "moveWindow 0,0 5x5 norepaint";
+    return moves.empty() ? "" : moves.front() + "|" + moves.back() + (parked ? "|parked" : "");
+}
+
 int second;  // the further monitor's window
 
-class NoticeMonitors : public MasterTest {
-protected:
-    void SetUp() override {
-        MasterTest::SetUp();
-        fake().monitors = {{0, 0, 1366, 768, 96}, {-1280, -256, 1280, 1024, 144}};
-        setExtraNoticeWindows({&second});
-    }
-    void TearDown() override {
-        setExtraNoticeWindows({});
-        MasterTest::TearDown();
-    }
-    // "first move|last repainted move|parked" of one window.
-    std::string path(platform::WindowHandle window) {
-        std::vector<std::string> moves;
-        for (const std::string& c : fake().windowCalls[window])
-            if (c.find(" repaint") != std::string::npos) moves.push_back(c.substr(11, c.size() - 19));
-        const auto& calls = fake().windowCalls[window];
-        const bool parked = calls.size() > 1 && calls[calls.size() - 2] == "opacity 0" &&
-                            calls.back() == "moveWindow 0,0 5x5 norepaint";
-        return moves.empty() ? "" : moves.front() + "|" + moves.back() + (parked ? "|parked" : "");
-    }
-};
-
-TEST_F(NoticeMonitors, EachWindowSweepsItsOwnMonitorAndTheRunEndsWhenBothParked) {
-    // Medium and normal: bars 1/30 of the height (1/40 of the width), 1/146 of it a step,
-    // margins 2 px at 96 DPI and 3 at 144; the fade a centred quarter. Steps of the longer run.
-    const struct {
-        uint8_t kind;
-        const char *primary, *other;
-        int sleeps;
-    } cases[] = {
+TEST_F(NoticeSeries, EachWindowSweepsItsOwnMonitorAndTheRunEndsWhenBothParked) {
+    fake().monitors = {{0, 0, 1366, 768, 96}, {-1280, -256, 1280, 1024, 144}};
+    setExtraNoticeWindows({&second});
+    // Medium and normal: bars 1/30 of the height (1/40 of the width), 1/146 of it a step, margins 2 px
+    // at 96 DPI and 3 at 144; the fade a centred quarter. The steps are those of the longer run.
+    const struct { uint8_t kind; const char *primary, *other; int sleeps; } cases[] = {
         {MoveTopDown, "2,0 1362x25|2,770 1362x25|parked", "-1277,-256 1274x34|-1277,773 1274x34|parked", 154},
         {MoveLeftRight, "0,2 34x766|1368,2 34x766|parked", "-1280,-253 32x1021|8,-253 32x1021|parked", 161},
         {MoveFade, "513,288 341x192|513,288 341x192|parked", "-800,128 320x256|-800,128 320x256|parked", 102},
@@ -221,15 +188,13 @@ TEST_F(NoticeMonitors, EachWindowSweepsItsOwnMonitorAndTheRunEndsWhenBothParked)
         EXPECT_EQ(ints(fake().count("sleep 50"), fake().count("killTimer"), master->animating), ints(c.sleeps, 1, 0));
     }
     // The MOVE page's preview, and any run with the option off, move the primary window only.
-    for (bool preview : {true, false}) {
-        fake().windowCalls.clear();
-        master->options->allMonitors = preview;
-        if (preview) master->previewNotice();
-        else master->startNotice();
-        fake().runThreads();
-        EXPECT_NE(path(master->noticeWindow), "");
-        EXPECT_EQ(path(&second), "") << preview;
-    }
+    fake().windowCalls.clear();
+    master->previewNotice();
+    fake().runThreads();
+    master->options->allMonitors = 0;
+    master->startNotice();
+    fake().runThreads();
+    EXPECT_EQ(path(master->noticeWindow) + " / " + path(&second), "513,288 341x192|513,288 341x192|parked / ");
 }
 
 }  // namespace
