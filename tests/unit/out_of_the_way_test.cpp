@@ -1,6 +1,5 @@
-// Staying out of the way: no sweep over a full-screen program, the timed pause, and time away
-// from the PC counted as rest: which ticks turn work into a rest begun when the person left,
-// and which minutes of the day record that rest takes over.
+// Staying out of the way: no sweep over a full-screen program, the timed pause, and time away from
+// the PC counted as a rest begun when the person left, in the timer and in today's record.
 #include <gtest/gtest.h>
 
 #include "app/menu.h"
@@ -11,74 +10,44 @@
 
 namespace {
 
-platform::ForegroundWindow windowAt(const char* className, platform::Rect window, platform::Rect monitor,
-                                    bool isDesktop = false) {
-    return {true, isDesktop, className, window, monitor};
-}
-
-const platform::Rect Primary{0, 0, 1920, 1080};
-const platform::Rect LeftAbove{-1280, -200, 0, 824};
-
 TEST(QuietRule, BusyOnlyInPresentationsGamesAndWindowsCoveringTheirMonitor) {
-    const struct {
-        int state;
-        platform::ForegroundWindow window;
-        bool busy;
-    } rows[] = {
-        {2, {}, true},  // QUNS_BUSY
-        {3, {}, true},  // QUNS_RUNNING_D3D_FULL_SCREEN
-        {4, {}, true},  // QUNS_PRESENTATION_MODE
-        {5, {}, false},
-        {0, windowAt("Game", Primary, Primary), true},
-        {5, windowAt("Game", {-8, -8, 1928, 1088}, Primary), true},
-        {5, windowAt("Game", LeftAbove, LeftAbove), true},
-        {5, windowAt("Editor", {0, 0, 1920, 1040}, Primary), false},
-        {5, windowAt("Editor", {1, 0, 1920, 1080}, Primary), false},
-        {5, windowAt("Game", LeftAbove, Primary), false},
-        {5, windowAt("Progman", Primary, Primary), false},
-        {5, windowAt("WorkerW", Primary, Primary), false},
-        {5, windowAt("Shell_TrayWnd", Primary, Primary), false},
-        {5, windowAt("#32769", Primary, Primary, true), false},
-        {5, windowAt("Game", {0, 0, 0, 0}, {0, 0, 0, 0}), false},
+    // QUNS_BUSY, QUNS_RUNNING_D3D_FULL_SCREEN and QUNS_PRESENTATION_MODE whatever is in front.
+    for (int state : {2, 3, 4, 5}) EXPECT_EQ(personIsBusy(state, {}), state != 5) << state;
+    const platform::Rect screen{0, 0, 1920, 1080}, leftAbove{-1280, -200, 0, 824};
+    const struct { const char* className; platform::Rect window, monitor; bool isDesktop, busy; } rows[] = {
+        {"Game", screen, screen, false, true},
+        {"Game", {-8, -8, 1928, 1088}, screen, false, true},
+        {"Game", leftAbove, leftAbove, false, true},
+        {"Editor", {0, 0, 1920, 1040}, screen, false, false},  // maximised beside the taskbar
+        {"Editor", {1, 0, 1920, 1080}, screen, false, false},
+        {"Game", leftAbove, screen, false, false},
+        {"Game", {0, 0, 0, 0}, {0, 0, 0, 0}, false, false},
+        {"Progman", screen, screen, false, false},  // the desktop and the taskbar
+        {"WorkerW", screen, screen, false, false},
+        {"Shell_TrayWnd", screen, screen, false, false},
+        {"#32769", screen, screen, true, false},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(std::to_string(r.state) + " " + r.window.className);
-        EXPECT_EQ(personIsBusy(r.state, r.window), r.busy);
-    }
+    for (const auto& r : rows) EXPECT_EQ(personIsBusy(5, {true, r.isDesktop, r.className, r.window, r.monitor}), r.busy) << r.className;
 }
 
-class OutOfTheWay : public MasterTest {
-protected:
-    // Notice runs started and sounds asked for since the last clear.
-    std::vector<int64_t> runsAndSounds() {
-        return ints(fake().threads.size(), fake().count("messageBeep") + fake().count("sendMessage"));
-    }
-    void clear() {
-        fake().threads.clear();
-        fake().calls.clear();
-        master->animating = 0;
-    }
-    std::string tip() { return master->trayData.tip; }
-    uint32_t state(unsigned id) { return fake().menuStates[id]; }
-};
+using OutOfTheWay = MasterTest;
 
 TEST_F(OutOfTheWay, AFullScreenWindowSilencesEveryNoticeSeriesButNotTheBalloons) {
     p().workMinutes = 10;
     p().soundKind = 1;
-    fake().foreground = windowAt("Game", {0, 0, 1366, 768}, {0, 0, 1366, 768});
+    fake().foreground = {true, false, "Game", {0, 0, 1366, 768}, {0, 0, 1366, 768}};
     for (uint8_t quiet : {1, 0}) {
-        SCOPED_TRACE(quiet);
         master->options->quietFullscreen = quiet;
         master->startWork();
-        std::vector<std::vector<int64_t>> seen;
+        std::vector<int64_t> seen;  // runs and sounds of the reminder at 5, the work end at 10, the overrun at 15
         for (int minute = 1; minute <= 15; ++minute) {
-            clear();
+            fake().threads.clear();
+            fake().beeps.clear();
+            master->animating = 0;
             master->tick();
-            if (minute % 5 == 0) seen.push_back(runsAndSounds());
+            if (minute % 5 == 0) seen.insert(seen.end(), {int64_t(fake().threads.size()), int64_t(fake().beeps.size())});
         }
-        const int64_t n = quiet ? 0 : 1;
-        // The reminder at 5, the work end at 10 and the overrun at 15.
-        EXPECT_EQ(seen, (std::vector<std::vector<int64_t>>{ints(n, n), ints(n, n), ints(n, n)}));
+        EXPECT_EQ(seen, std::vector<int64_t>(6, !quiet)) << int(quiet);
         EXPECT_EQ(ints(p().phase, master->balloonPending), ints(WorkOver, 1));
         EXPECT_EQ(fake().balloonTitle, "5分作業延長中です。。");
     }
@@ -88,60 +57,45 @@ TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnight) {
     const ScopedTimeZone zone("Europe/Berlin");
     int64_t now = localTime(2024, 6, 1, 23, 50);
     fake().now = now;
-    master->onCommand(CmdPause30);
-    EXPECT_EQ(ints(p().phase, state(CmdStop), state(CmdPauseMenu), state(CmdStartWork)), ints(Stopped, 3, 3, 0));
-    EXPECT_EQ(tip(), "一時停止中 あと30分");
-    for (int i = 1; i < 30; ++i) {
+    auto tick = [&] {
         fake().now = now += 60;
         master->tick();
-    }
+    };
+    auto menu = [](unsigned id) { return fake().menuStates[id]; };
+    master->onCommand(CmdPause30);
+    EXPECT_EQ(ints(p().phase, menu(CmdStop), menu(CmdPauseMenu), menu(CmdStartWork)), ints(Stopped, 3, 3, 0));
+    EXPECT_STREQ(master->trayData.tip, "一時停止中 あと30分");
+    for (int i = 1; i < 30; ++i) tick();
     EXPECT_EQ(ints(p().phase, fake().balloons), ints(Stopped, 0));
-    EXPECT_EQ(tip(), "一時停止中 あと1分");
-    fake().now = now += 60;
-    master->tick();
-    EXPECT_EQ(ints(p().phase, p().elapsedMinutes, master->balloonPending, state(CmdPauseMenu)), ints(Working, 0, 0, 0));
+    EXPECT_STREQ(master->trayData.tip, "一時停止中 あと1分");
+    tick();
+    EXPECT_EQ(ints(p().phase, p().elapsedMinutes, master->balloonPending, menu(CmdPauseMenu)), ints(Working, 0, 0, 0));
     EXPECT_EQ(fake().balloonTitle + fake().balloonText, "一時停止終了作業を再開しました。");
-    EXPECT_EQ(tip(), "作業中です。あと60分 [0 / 60分]");
+    EXPECT_STREQ(master->trayData.tip, "作業中です。あと60分 [0 / 60分]");
     // Every paused minute after midnight is recorded as stopped, the last one included.
-    const DayRecord& today = master->log->record;
-    EXPECT_EQ(ints(today.minutes[at(0, 0)], today.minutes[at(0, 20)], today.minutes[at(0, 21)]),
-              ints(MinuteStopped, MinuteStopped, MinuteNone));
-    fake().now = now += 60;
-    master->tick();
-    EXPECT_EQ(ints(p().elapsedMinutes, today.minutes[at(0, 21)]), ints(1, MinuteWorking));
+    const int8_t* today = master->log->record.minutes;
+    EXPECT_EQ(ints(today[at(0, 0)], today[at(0, 20)], today[at(0, 21)]), ints(MinuteStopped, MinuteStopped, MinuteNone));
+    tick();
+    EXPECT_EQ(ints(p().elapsedMinutes, today[at(0, 21)]), ints(1, MinuteWorking));
 }
 
 TEST_F(OutOfTheWay, TheTimerCommandsEndAPauseAtOnce) {
-    const struct {
-        unsigned command;
-        Phase phase;
-        const char* tip;
-    } rows[] = {
-        {CmdStartWork, Working, "作業中です。あと60分 [0 / 60分]"},
-        {CmdStartRest, Resting, "休憩中。あと5分 [0 / 5分]"},
-        {CmdStop, Stopped, "停止中です"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.command);
+    const std::pair<unsigned, Phase> rows[] = {{CmdStartWork, Working}, {CmdStartRest, Resting}, {CmdStop, Stopped}};
+    for (auto [command, phase] : rows) {
         master->onCommand(CmdPause120);
         ticks(2);
-        EXPECT_EQ(tip(), "一時停止中 あと118分");
-        master->onCommand(r.command);
-        EXPECT_EQ(ints(p().phase, master->pauseMinutesLeft), ints(r.phase, 0));
-        EXPECT_EQ(tip(), r.tip);
-        ticks(120);
-        EXPECT_NE(fake().balloonTitle, "一時停止終了");
+        master->onCommand(command);
+        EXPECT_EQ(ints(p().phase, master->pauseMinutesLeft), ints(phase, 0)) << command;
+        EXPECT_EQ(std::string(master->trayData.tip).find("一時停止"), std::string::npos) << master->trayData.tip;
     }
 }
 
 constexpr uint32_t Minute = 60000, T = 100 * Minute;
-constexpr int64_t NotLocked = -1;
 
 TEST_F(OutOfTheWay, AwayTickTakesWorkAwayForTheSetMinutesAsRest) {
-    struct Row {  // after: phase, elapsed, current rest, repeatCount, balloonPending
-        const char* what; uint8_t phase, on; uint32_t now, lastInput; int64_t lockedAt; bool unlocked;
-        std::vector<int64_t> after;
-    };
+    constexpr int64_t NotLocked = -1;
+    // after: phase, elapsed, current rest, repeatCount, balloonPending
+    struct Row { const char* what; uint8_t phase, on; uint32_t now, lastInput; int64_t lockedAt; bool unlocked; std::vector<int64_t> after; };
     const Row rows[] = {
         {"idle just below", Working, 1, T, T - 5 * Minute + 1, NotLocked, false, ints(Working, 8, 99, 3, 1)},
         {"idle at the threshold", Working, 1, T, T - 5 * Minute, NotLocked, false, ints(Resting, 6, 10, 1, 0)},
@@ -165,14 +119,10 @@ TEST_F(OutOfTheWay, AwayTickTakesWorkAwayForTheSetMinutesAsRest) {
         if (row.unlocked) master->onSessionChange(platform::SessionUnlock);
         fake().input = {row.now, row.lastInput};
         master->options->awayIsRest = row.on;
-        p().phase = row.phase;
-        p().elapsedMinutes = 7;
-        p().currentRestMinutes = 99;
-        master->repeatCount = 3;
-        master->balloonPending = 1;
+        p().phase = row.phase, p().elapsedMinutes = 7, p().currentRestMinutes = 99;
+        master->repeatCount = 3, master->balloonPending = 1;
         master->tick();
-        EXPECT_EQ(ints(p().phase, p().elapsedMinutes, p().currentRestMinutes, master->repeatCount.load(),
-                       master->balloonPending),
+        EXPECT_EQ(ints(p().phase, p().elapsedMinutes, p().currentRestMinutes, master->repeatCount.load(), master->balloonPending),
                   row.after);
         EXPECT_EQ(fake().menuStates[CmdStartRest], row.after[3] == 1 ? MenuStateGrayed : 0u);
     }
@@ -192,14 +142,13 @@ TEST_F(OutOfTheWay, AwayRecodesTodaysWorkSinceLeavingButNoArchivedDay) {
     master->options->awayMinutes = 3;
     tickAt(1, -2, 0, 0);  // 23:58
     tickAt(1, -1, 0, 0);
-    // Away since 23:57:30 at the first tick of the next day: yesterday is archived as it
-    // was worked, and of today only the ticked minute is a rest, already over (4 of 5 minutes
-    // away, and this tick counts the fifth).
+    // Away since 23:57:30 at the first tick of the next day: yesterday is archived as it was worked,
+    // and of today only the ticked minute is a rest, already over (4 of 5 minutes away, and this tick
+    // counts the fifth).
     tickAt(2, 1, 30, 4 * Minute);
     const std::vector<uint8_t> archive = readBytes("state.dat");
     ASSERT_EQ(archive.size(), DayRecordSize);
     EXPECT_EQ(ints(archive[0], archive[1], archive[1438], archive[1439]), ints(1, 1, 1, 1));
-
     master->startWork();
     for (int minute : {2, 3, 4, 6}) tickAt(2, minute, 0, 0);
     tickAt(2, 7, 20, 3 * Minute + 40000);  // away since 00:03:40
