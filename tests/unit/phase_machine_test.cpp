@@ -2,7 +2,6 @@
 // acknowledges them, and the alert sound of each kind.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstring>
 
 #include "dialogs/long_rest.h"
@@ -85,20 +84,6 @@ TEST_F(PhaseMachine, ClicksAcknowledgeOnlyAPhaseEnd) {
     };
     master->onTrayCallback(0, TrayLeftDown);
     EXPECT_EQ(ints(fake().count("runDialog 4"), p().currentRestMinutes), ints(1, 45));
-}
-
-TEST_F(PhaseMachine, OverrunsCountTheTrueDifferenceWhateverTheLengths) {
-    p().workMinutes = 5;
-    ticks(5);
-    p().workMinutes = 16;  // raised during the overrun: 6 - 16 = -10 is a multiple of five
-    EXPECT_EQ(run(1), Strings{"6O3"});
-    EXPECT_EQ(fake().balloonTitle, "-10分作業延長中です。。");
-    // Eleven characters of number and twenty bytes of text fill the 32-byte title exactly.
-    p().elapsedMinutes = INT32_MIN, p().workMinutes = INT32_MAX;
-    master->showOverrunNotice();
-    EXPECT_EQ(fake().balloonTitle, "-4294967295分作業延長中です。。");
-    p().elapsedMinutes = 100, p().workMinutes = INT32_MIN;
-    EXPECT_EQ(p().advance(), TickNone);  // 101 - INT32_MIN = 2147483749, no multiple of 5
 }
 
 TEST_F(PhaseMachine, AlertSoundOfEachKindAndASilentRestEnd) {
