@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <memory>
 #include <thread>
 
 #include "notice/movement.h"
@@ -16,45 +15,6 @@
 namespace {
 
 int second;  // a window handle: the further monitor's window
-
-TEST(NoticeMotion, PlacementStepsAndParkingOfEverySizeAndSpeed) {
-    // Large, medium, small and fast, normal, slow; medium and normal over two monitors below.
-    // The bars: 1/10, 1/30, 1/60 of the height (1/13, 1/40, 1/80 of the width), steps of 1/73, 1/146,
-    // 1/292 of it, 2 px margins. The fade: a centred half, quarter or sixth, 6, 3 or 2 a step up to
-    // the first value past 150 and back. The step that ends the run counts.
-    const struct { uint8_t kind; int width, height; uint8_t size, speed; const char* placed; int steps; } rows[] = {
-        {MoveTopDown, 1366, 768, SizeLarge, SpeedFast, "2,0 1362x76", 78},
-        {MoveTopDown, 1366, 768, SizeSmall, SpeedSlow, "2,0 1362x12", 386},
-        {MoveTopDown, 1920, 1080, 9, 200, "2,0 1916x36", 156},  // unknown codes act as medium and normal
-        {MoveLeftRight, 1366, 768, SizeLarge, SpeedFast, "0,2 105x766", 77},
-        {MoveLeftRight, 1920, 1080, SizeSmall, SpeedSlow, "0,2 24x1078", 322},
-        // Below the divisor the truncated stride would be 0 and the bar would never move.
-        {MoveTopDown, 200, 60, SizeLarge, SpeedSlow, "2,0 196x6", 62},
-        {MoveLeftRight, 60, 200, SizeSmall, SpeedFast, "0,2 0x198", 62},
-        {MoveFade, 1366, 768, SizeLarge, SpeedFast, "342,192 683x384", 53},   // up to 156
-        {MoveFade, 1366, 768, SizeSmall, SpeedSlow, "570,320 227x128", 153},  // up to 152
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(std::to_string(r.kind) + " " + std::to_string(r.width) + " size " + std::to_string(r.size));
-        resetFake();
-        fake().screenWidth = r.width, fake().screenHeight = r.height;
-        std::unique_ptr<Movement> motion;
-        if (r.kind == MoveTopDown) motion = std::make_unique<MovUd>(&second, r.size, r.speed);
-        else if (r.kind == MoveLeftRight) motion = std::make_unique<MovLr>(&second, r.size, r.speed);
-        else motion = std::make_unique<MovFout>(&second, r.size, r.speed);
-        int steps = 1;
-        while (motion->nextFrame() && steps < 100000) ++steps;
-        EXPECT_EQ(steps, r.steps);
-        const auto& calls = fake().calls;
-        // Placed and shown (a bar at half opacity, the fade from 0); each run ends parked: opacity 0
-        // first, then 5 x 5 at (0, 0), unpainted.
-        EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 3),
-                  (std::vector<std::string>{std::string("moveWindow ") + r.placed + " repaint",
-                                            r.kind == MoveFade ? "opacity 0" : "opacity 128", "invalidate"}));
-        EXPECT_EQ(std::vector<std::string>(calls.end() - 2, calls.end()),
-                  (std::vector<std::string>{"opacity 0", "moveWindow 0,0 5x5 norepaint"}));
-    }
-}
 
 TEST(NoticeShape, DiscOfThirtyPixelsAroundThePointerIsCutOutOfTheClientRectangle) {
     using Pixels = std::vector<std::tuple<int, int, bool>>;  // x, y, in the shape
@@ -116,6 +76,36 @@ protected:
         return moves.empty() ? "" : moves.front() + "|" + moves.back() + (parked ? "|parked" : "");
     }
 };
+
+TEST_F(NoticeSeries, EachMotionInEverySizeAndSpeedEndsParked) {
+    // The bars: 1/10, 1/30, 1/60 of the height (1/13, 1/40, 1/80 of the width) at half opacity, steps
+    // of 1/73, 1/146, 1/292 of it, 2 px margins; the last step draws the bar wholly past the far edge.
+    // The fade: a centred half, quarter or sixth, 6, 3 or 2 a step up to the first value past 150 and back.
+    const struct { uint8_t kind, size, speed; int width, height; const char* path; int sleeps; } rows[] = {
+        {MoveTopDown, SizeLarge, SpeedFast, 1366, 768, "2,0 1362x76|2,770 1362x76|parked", 77},
+        {MoveTopDown, SizeSmall, SpeedSlow, 1366, 768, "2,0 1362x12|2,770 1362x12|parked", 385},
+        {MoveTopDown, 9, 200, 1920, 1080, "2,0 1916x36|2,1085 1916x36|parked", 155},  // unknown: medium, normal
+        {MoveLeftRight, SizeLarge, SpeedFast, 1366, 768, "0,2 105x766|1368,2 105x766|parked", 76},
+        {MoveLeftRight, SizeSmall, SpeedSlow, 1920, 1080, "0,2 24x1078|1926,2 24x1078|parked", 321},
+        // Below the divisor the truncated stride would be 0 and the bar would never move.
+        {MoveTopDown, SizeLarge, SpeedSlow, 200, 60, "2,0 196x6|2,61 196x6|parked", 61},
+        {MoveLeftRight, SizeSmall, SpeedFast, 60, 200, "0,2 0x198|61,2 0x198|parked", 61},
+        {MoveFade, SizeLarge, SpeedFast, 1366, 768, "342,192 683x384|342,192 683x384|parked", 52},  // up to 156
+        {MoveFade, SizeSmall, SpeedSlow, 1366, 768, "570,320 227x128|570,320 227x128|parked", 152},  // up to 152
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.path);
+        fake().monitors = {{0, 0, r.width, r.height, 96}};
+        fake().calls.clear();
+        fake().windowCalls.clear();
+        p().moveKind = r.kind, p().moveSize = r.size, p().moveSpeed = r.speed;
+        master->startNotice();
+        fake().runThreads();
+        EXPECT_EQ(path(master->noticeWindow), r.path);
+        EXPECT_EQ(fake().count("sleep 50"), r.sleeps);
+        EXPECT_EQ(fake().starting("opacity").front(), r.kind == MoveFade ? "opacity 0" : "opacity 128");
+    }
+}
 
 TEST_F(NoticeSeries, EachRunSweepsEveryMonitorWithTheMotionOfItsStartAndComesWithItsSound) {
     fake().monitors = {{0, 0, 1366, 768, 96}, {-1280, -256, 1280, 1024, 144}};
