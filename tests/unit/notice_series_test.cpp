@@ -39,7 +39,6 @@ protected:
     void SetUp() override {
         MasterTest::SetUp();
         p().soundKind = 1;  // MessageBeep(MB_OK): every alert leaves a trace
-        clear();
     }
     void TearDown() override {
         openNoticeWorkers();
@@ -78,9 +77,8 @@ protected:
 };
 
 TEST_F(NoticeSeries, EachMotionInEverySizeAndSpeedEndsParked) {
-    // The bars: 1/10, 1/30, 1/60 of the height (1/13, 1/40, 1/80 of the width) at half opacity, steps
-    // of 1/73, 1/146, 1/292 of it, 2 px margins; the last step draws the bar wholly past the far edge.
-    // The fade: a centred half, quarter or sixth, 6, 3 or 2 a step up to the first value past 150 and back.
+    // Bars: 1/10, 1/30, 1/60 of the height (1/13, 1/40, 1/80 of the width) at half opacity, 1/73, 1/146, 1/292 a
+    // step, drawn once wholly past the edge. Fade: a centred 1/2, 1/4, 1/6, 6, 3, 2 a step up past 150 and down.
     const struct { uint8_t kind, size, speed; int width, height; const char* path; int sleeps; } rows[] = {
         {MoveTopDown, SizeLarge, SpeedFast, 1366, 768, "2,0 1362x76|2,770 1362x76|parked", 77},
         {MoveTopDown, SizeSmall, SpeedSlow, 1366, 768, "2,0 1362x12|2,770 1362x12|parked", 385},
@@ -112,8 +110,7 @@ TEST_F(NoticeSeries, EachRunSweepsEveryMonitorWithTheMotionOfItsStartAndComesWit
     setExtraNoticeWindows({&second});
     tickToThreeRuns();
     EXPECT_EQ(state(), ints(1, 1, 1, 3));  // the tick's own sound
-    // Changed on the MOVE page during the series. Medium and normal: bars 1/30 of the height (1/40 of the
-    // width), 1/146 of it a step, margins 2 px at 96 DPI and 3 at 144; the fade a centred quarter.
+    // Changed on the MOVE page during the series; margins of 2 px at 96 DPI and 3 at 144.
     const struct { uint8_t kind; const char *primary, *other; int sleeps; } runs[] = {
         {MoveTopDown, "2,0 1362x25|2,770 1362x25|parked", "-1277,-256 1274x34|-1277,773 1274x34|parked", 154},
         {MoveLeftRight, "0,2 34x766|1368,2 34x766|parked", "-1280,-253 32x1021|8,-253 32x1021|parked", 161},
