@@ -57,51 +57,47 @@ protected:
         p().workMinutes = 23, p().elapsedMinutes = 19;
         master->tick();
     }
-    void clear() {
-        fake().calls.clear();
-        fake().beeps.clear();
-    }
-    // Runs started and sounds played since the last clear; animating and repeatCount.
+    // Runs started and sounds played since the calls and beeps were cleared; animating and repeatCount.
     std::vector<int64_t> state() {
         return ints(fake().count("startThread"), fake().beeps.size(), master->animating, master->repeatCount);
     }
-    // "first move|last repainted move|parked" of one window.
+    // "first move and opacity|last repainted move|parked" of one window.
     std::string path(platform::WindowHandle window) {
         const std::vector<std::string>& calls = fake().windowCalls[window];
         std::vector<std::string> moves;
         for (const std::string& c : calls)
             if (c.find(" repaint") != std::string::npos) moves.push_back(c.substr(11, c.size() - 19));
-        const bool parked = calls.size() > 1 && calls[calls.size() - 2] == "opacity 0" && calls.back() == "moveWindow 0,0 5x5 norepaint";
-        return moves.empty() ? "" : moves.front() + "|" + moves.back() + (parked ? "|parked" : "");
+        if (moves.empty()) return "";
+        const bool parked = calls[calls.size() - 2] == "opacity 0" && calls.back() == "moveWindow 0,0 5x5 norepaint";
+        return moves.front() + " " + calls.at(1).substr(8) + "|" + moves.back() + (parked ? "|parked" : "");
     }
 };
 
 TEST_F(NoticeSeries, EachMotionInEverySizeAndSpeedEndsParked) {
     // Bars: 1/10, 1/30, 1/60 of the height (1/13, 1/40, 1/80 of the width) at half opacity, 1/73, 1/146, 1/292 a
     // step, drawn once wholly past the edge. Fade: a centred 1/2, 1/4, 1/6, 6, 3, 2 a step up past 150 and down.
-    const struct { uint8_t kind, size, speed; int width, height; const char* path; int sleeps; } rows[] = {
-        {MoveTopDown, SizeLarge, SpeedFast, 1366, 768, "2,0 1362x76|2,770 1362x76|parked", 77},
-        {MoveTopDown, SizeSmall, SpeedSlow, 1366, 768, "2,0 1362x12|2,770 1362x12|parked", 385},
-        {MoveTopDown, 9, 200, 1920, 1080, "2,0 1916x36|2,1085 1916x36|parked", 155},  // unknown: medium, normal
-        {MoveLeftRight, SizeLarge, SpeedFast, 1366, 768, "0,2 105x766|1368,2 105x766|parked", 76},
-        {MoveLeftRight, SizeSmall, SpeedSlow, 1920, 1080, "0,2 24x1078|1926,2 24x1078|parked", 321},
+    const struct { uint8_t kind, size, speed; int width, height; const char* path; uint64_t ms; } rows[] = {
+        {MoveTopDown, SizeLarge, SpeedFast, 1366, 768, "2,0 1362x76 128|2,770 1362x76|parked", 77 * 50},
+        {MoveTopDown, SizeSmall, SpeedSlow, 1366, 768, "2,0 1362x12 128|2,770 1362x12|parked", 385 * 50},
+        {MoveTopDown, 9, 200, 1920, 1080, "2,0 1916x36 128|2,1085 1916x36|parked", 155 * 50},  // unknown: medium, normal
+        {MoveLeftRight, SizeLarge, SpeedFast, 1366, 768, "0,2 105x766 128|1368,2 105x766|parked", 76 * 50},
+        {MoveLeftRight, SizeSmall, SpeedSlow, 1920, 1080, "0,2 24x1078 128|1926,2 24x1078|parked", 321 * 50},
         // Below the divisor the truncated stride would be 0 and the bar would never move.
-        {MoveTopDown, SizeLarge, SpeedSlow, 200, 60, "2,0 196x6|2,61 196x6|parked", 61},
-        {MoveLeftRight, SizeSmall, SpeedFast, 60, 200, "0,2 0x198|61,2 0x198|parked", 61},
-        {MoveFade, SizeLarge, SpeedFast, 1366, 768, "342,192 683x384|342,192 683x384|parked", 52},  // up to 156
-        {MoveFade, SizeSmall, SpeedSlow, 1366, 768, "570,320 227x128|570,320 227x128|parked", 152},  // up to 152
+        {MoveTopDown, SizeLarge, SpeedSlow, 200, 60, "2,0 196x6 128|2,61 196x6|parked", 61 * 50},
+        {MoveLeftRight, SizeSmall, SpeedFast, 60, 200, "0,2 0x198 128|61,2 0x198|parked", 61 * 50},
+        {MoveFade, SizeLarge, SpeedFast, 1366, 768, "342,192 683x384 0|342,192 683x384|parked", 52 * 50},  // up to 156
+        {MoveFade, SizeSmall, SpeedSlow, 1366, 768, "570,320 227x128 0|570,320 227x128|parked", 152 * 50},  // up to 152
+        {9, SizeMedium, SpeedNormal, 1366, 768, "", 2000},  // a code from a damaged param.dat: none, shown nowhere
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(r.path);
         fake().monitors = {{0, 0, r.width, r.height, 96}};
-        fake().calls.clear();
         fake().windowCalls.clear();
+        fake().monotonic = 0;
         p().moveKind = r.kind, p().moveSize = r.size, p().moveSpeed = r.speed;
         master->startNotice();
         fake().runThreads();
         EXPECT_EQ(path(master->noticeWindow), r.path);
-        EXPECT_EQ(fake().count("sleep 50"), r.sleeps);
-        EXPECT_EQ(fake().starting("opacity").front(), r.kind == MoveFade ? "opacity 0" : "opacity 128");
+        EXPECT_EQ(fake().monotonic, r.ms) << r.path;  // the run's length: 50 ms a step
     }
 }
 
@@ -112,9 +108,9 @@ TEST_F(NoticeSeries, EachRunSweepsEveryMonitorWithTheMotionOfItsStartAndComesWit
     EXPECT_EQ(state(), ints(1, 1, 1, 3));  // the tick's own sound
     // Changed on the MOVE page during the series; margins of 2 px at 96 DPI and 3 at 144.
     const struct { uint8_t kind; const char *primary, *other; int sleeps; } runs[] = {
-        {MoveTopDown, "2,0 1362x25|2,770 1362x25|parked", "-1277,-256 1274x34|-1277,773 1274x34|parked", 154},
-        {MoveLeftRight, "0,2 34x766|1368,2 34x766|parked", "-1280,-253 32x1021|8,-253 32x1021|parked", 161},
-        {MoveFade, "513,288 341x192|513,288 341x192|parked", "-800,128 320x256|-800,128 320x256|parked", 102},
+        {MoveTopDown, "2,0 1362x25 128|2,770 1362x25|parked", "-1277,-256 1274x34 128|-1277,773 1274x34|parked", 154},
+        {MoveLeftRight, "0,2 34x766 128|1368,2 34x766|parked", "-1280,-253 32x1021 128|8,-253 32x1021|parked", 161},
+        {MoveFade, "513,288 341x192 0|513,288 341x192|parked", "-800,128 320x256 0|-800,128 320x256|parked", 102},
     };
     for (const auto& r : runs) {
         SCOPED_TRACE(r.kind);
@@ -128,41 +124,33 @@ TEST_F(NoticeSeries, EachRunSweepsEveryMonitorWithTheMotionOfItsStartAndComesWit
         EXPECT_EQ(ints(fake().count("sleep 50"), fake().count("killTimer 1")), ints(r.sleeps, 1));
     }
     EXPECT_EQ(ints(fake().beeps.size(), master->animating, master->repeatCount), ints(3, 0, 0));
-    fake().calls.clear();
-    p().moveKind = 9;  // a code from a damaged param.dat acts as none: two seconds, nothing shown
-    master->startNotice();
-    fake().runThreads();
-    EXPECT_EQ(ints(fake().count("sleep 2000"), fake().count("moveWindow"), fake().count("opacity")), ints(1, 0, 0));
     // The MOVE page's preview, and any run with the option off, move the primary window only.
-    p().moveKind = MoveFade;
     fake().windowCalls.clear();
     master->previewNotice();
     fake().runThreads();
     master->options->allMonitors = 0;
     master->startNotice();
     fake().runThreads();
-    EXPECT_EQ(path(master->noticeWindow) + " / " + path(&second), "513,288 341x192|513,288 341x192|parked / ");
+    EXPECT_EQ(path(master->noticeWindow) + " / " + path(&second), "513,288 341x192 0|513,288 341x192|parked / ");
 }
 
-TEST_F(NoticeSeries, ATickOrAPreviewDuringASeries) {
+TEST_F(NoticeSeries, APreviewDuringASeriesIsRefusedAndOtherwiseOneSilentRun) {
     tickToThreeRuns();
     runOne();  // the first is over, the second is running
-    clear();
+    fake().calls.clear();
+    fake().beeps.clear();
     master->previewNotice();  // refused, and the series' count left alone
     EXPECT_EQ(state(), ints(0, 0, 1, 2));
-    p().workMinutes = 100, p().elapsedMinutes = 24;
-    master->tick();  // a one-run reminder: no new worker, the sound at once, the count replaced
-    EXPECT_EQ(state(), ints(0, 1, 1, 1));
     fake().runThreads();
-    EXPECT_EQ(state(), ints(0, 1, 0, 0));
+    EXPECT_EQ(state(), ints(1, 1, 0, 0));  // the third run, with its sound
     master->repeatCount = 3;
-    master->previewNotice();  // otherwise: one silent run
+    master->previewNotice();  // otherwise one silent run
     fake().runThreads();
-    EXPECT_EQ(state(), ints(1, 1, 0, 0));
+    EXPECT_EQ(state(), ints(2, 1, 0, 0));
     master->previewNotice();  // a count already at 0 ends the series rather than wrapping
     master->repeatCount = 0;
     fake().runThreads();
-    EXPECT_EQ(state(), ints(2, 1, 0, 0));
+    EXPECT_EQ(state(), ints(3, 1, 0, 0));
 }
 
 TEST_F(NoticeSeries, AWorkerThatCannotStartEndsTheSeriesAndClosingLeavesMasterAlone) {
@@ -172,7 +160,8 @@ TEST_F(NoticeSeries, AWorkerThatCannotStartEndsTheSeriesAndClosingLeavesMasterAl
     fake().threadStartFails = false;
     tickToThreeRuns();
     closeNoticeWorkers();
-    clear();
+    fake().calls.clear();
+    fake().beeps.clear();
     fake().runThreads();
     EXPECT_EQ(state(), ints(0, 0, 1, 3));  // nothing touched Master after the run
     EXPECT_FALSE(noticeWorkerInMaster());
@@ -186,16 +175,13 @@ TEST_F(NoticeSeries, TwoStartsRacingFromTwoThreadsStartOneRun) {
         master->repeatCount = 2;
         fake().threads.clear();
         std::atomic<int> ready{0};
-        auto start = [&](char how) {
+        auto start = [&](void (Master::*how)()) {
             ready.fetch_add(1);
-            while (ready.load() < 2) {
-            }
-            if (how == 'p') master->previewNotice();
-            else if (how == 't') master->startNotice();
-            else master->noticeEnded();
+            while (ready.load() < 2) std::this_thread::yield();
+            (master.get()->*how)();
         };
-        std::thread a(start, repeat ? 'e' : round % 4 == 0 ? 'p' : 't');
-        std::thread b(start, repeat ? 'p' : 't');
+        std::thread a(start, repeat ? &Master::noticeEnded : round % 4 == 0 ? &Master::previewNotice : &Master::startNotice);
+        std::thread b(start, repeat ? &Master::previewNotice : &Master::startNotice);
         a.join();
         b.join();
         if (repeat) ASSERT_LE(fake().threads.size(), 1u) << round;

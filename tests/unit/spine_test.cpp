@@ -37,10 +37,8 @@ protected:
 };
 
 TEST_F(PhaseMachine, SixtyFiveWorkedExampleWithItsBalloonsAndClicks) {
-    Strings expected;
-    for (int m = 5; m <= 45; m += 5) expected.push_back(std::to_string(m) + "R1");
-    expected.insert(expected.end(), {"50R2", "55R3", "60E1"});
-    EXPECT_EQ(run(60), expected);
+    EXPECT_EQ(run(60), (Strings{"5R1", "10R1", "15R1", "20R1", "25R1", "30R1", "35R1", "40R1", "45R1", "50R2", "55R3",
+                                "60E1"}));
     EXPECT_EQ(balloon(), (Strings{"作業終了時間になりました", ClickForRest, "1"}));
     EXPECT_EQ(run(16), (Strings{"65O3", "70O3", "75O3"}));
     EXPECT_EQ(balloon(), (Strings{"15分作業延長中です。。", ClickForRest, "1"}));
@@ -118,8 +116,7 @@ TEST_F(Spine, CreationRegistersTheIconRetryingTimeoutsThenStartsWork) {
         Master other;
         static int window;
         EXPECT_EQ(other.onCreate(&window), r.created);
-        EXPECT_EQ(ints(fake().count("notifyIcon Add"), fake().count("sleep 1000"),
-                       fake().saw("messageBox ERROR 通知領域へのアイコンを登録失敗 48")),
+        EXPECT_EQ(ints(fake().count("notifyIcon Add"), fake().count("sleep 1000"), fake().count("messageBox ERROR 通知領域")),
                   ints(r.adds, r.sleeps, !r.created));
     }
     theMaster = master.get();
