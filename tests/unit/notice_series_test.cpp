@@ -82,8 +82,7 @@ TEST_F(NoticeSeries, EachMotionInEverySizeAndSpeedEndsParked) {
         {MoveTopDown, 9, 200, 1920, 1080, "2,0 1916x36 128|2,1085 1916x36|parked", 155 * 50},  // unknown: medium, normal
         {MoveLeftRight, SizeLarge, SpeedFast, 1366, 768, "0,2 105x766 128|1368,2 105x766|parked", 76 * 50},
         {MoveLeftRight, SizeSmall, SpeedSlow, 1920, 1080, "0,2 24x1078 128|1926,2 24x1078|parked", 321 * 50},
-        // Below the divisor the truncated stride would be 0 and the bar would never move.
-        {MoveTopDown, SizeLarge, SpeedSlow, 200, 60, "2,0 196x6 128|2,61 196x6|parked", 61 * 50},
+        {MoveTopDown, SizeLarge, SpeedSlow, 200, 60, "2,0 196x6 128|2,61 196x6|parked", 61 * 50},  // a stride of 1, not 0
         {MoveLeftRight, SizeSmall, SpeedFast, 60, 200, "0,2 0x198 128|61,2 0x198|parked", 61 * 50},
         {MoveFade, SizeLarge, SpeedFast, 1366, 768, "342,192 683x384 0|342,192 683x384|parked", 52 * 50},  // up to 156
         {MoveFade, SizeSmall, SpeedSlow, 1366, 768, "570,320 227x128 0|570,320 227x128|parked", 152 * 50},  // up to 152

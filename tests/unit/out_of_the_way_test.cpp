@@ -26,7 +26,8 @@ TEST(QuietRule, BusyOnlyInPresentationsGamesAndWindowsCoveringTheirMonitor) {
         {"Shell_TrayWnd", screen, screen, false, false},
         {"#32769", screen, screen, true, false},
     };
-    for (const auto& r : rows) EXPECT_EQ(personIsBusy(5, {true, r.isDesktop, r.className, r.window, r.monitor}), r.busy) << r.className;
+    for (const auto& r : rows)
+        EXPECT_EQ(personIsBusy(5, {true, r.isDesktop, r.className, r.window, r.monitor}), r.busy) << r.className;
 }
 
 using OutOfTheWay = MasterTest;
@@ -50,7 +51,7 @@ TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnight) {
         fake().now += 60;
         master->tick();
     };
-    std::map<unsigned, uint32_t>& menu = fake().menuStates;
+    auto& menu = fake().menuStates;
     master->onCommand(CmdPause30);
     EXPECT_EQ(ints(p().phase, menu[CmdStop], menu[CmdPauseMenu], menu[CmdStartWork]), ints(Stopped, 3, 3, 0));
     EXPECT_STREQ(master->trayData.tip, "一時停止中 あと30分");
@@ -80,9 +81,9 @@ constexpr uint32_t Minute = 60000, T = 100 * Minute;
 
 TEST_F(OutOfTheWay, AwayTickTakesWorkAwayForTheSetMinutesAsRest) {
     constexpr int64_t NotLocked = -1;
-    // after: phase, elapsed, current rest, repeatCount, balloonPending
-    struct Row { const char* what; uint8_t phase, on; uint32_t now, lastInput; int64_t lockedAt; bool unlocked; std::vector<int64_t> after; };
-    const Row rows[] = {
+    const struct {  // after: phase, elapsed, current rest, repeatCount, balloonPending
+        const char* what; uint8_t phase, on; uint32_t now, input; int64_t lockedAt; bool unlock; std::vector<int64_t> after;
+    } rows[] = {
         {"idle just below", Working, 1, T, T - 5 * Minute + 1, NotLocked, false, ints(Working, 8, 99, 3, 1)},
         {"idle at the threshold", Working, 1, T, T - 5 * Minute, NotLocked, false, ints(Resting, 6, 10, 1, 0)},
         {"locked longer, rest reached", Working, 1, T, T - Minute, T - 12 * Minute, false, ints(RestOver, 13, 10, 1, 1)},
@@ -96,18 +97,18 @@ TEST_F(OutOfTheWay, AwayTickTakesWorkAwayForTheSetMinutesAsRest) {
     };
     master->options->awayMinutes = 5;
     p().restMinutes = 10;
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         master->startWork();  // the menu as in work
         fake().input.now = static_cast<uint32_t>(row.lockedAt);
         master->onSessionChange(row.lockedAt == NotLocked ? platform::SessionUnlock : platform::SessionLock);
-        if (row.unlocked) master->onSessionChange(platform::SessionUnlock);
-        fake().input = {row.now, row.lastInput};
+        if (row.unlock) master->onSessionChange(platform::SessionUnlock);
+        fake().input = {row.now, row.input};
         master->options->awayIsRest = row.on;
         p().phase = row.phase, p().elapsedMinutes = 7, p().currentRestMinutes = 99;
         master->repeatCount = 3, master->balloonPending = 1;
         master->tick();
-        EXPECT_EQ(ints(p().phase, p().elapsedMinutes, p().currentRestMinutes, master->repeatCount.load(), master->balloonPending),
+        EXPECT_EQ(ints(p().phase, p().elapsedMinutes, p().currentRestMinutes, master->repeatCount, master->balloonPending),
                   row.after);
         EXPECT_EQ(fake().menuStates[CmdStartRest], row.after[3] == 1 ? MenuStateGrayed : 0u);
     }
