@@ -112,7 +112,7 @@ TEST_F(NoticeSeries, EachRunSweepsEveryMonitorWithTheMotionOfItsStartAndComesWit
         {MoveFade, "513,288 341x192 0|513,288 341x192|parked", "-800,128 320x256 0|-800,128 320x256|parked", 102},
     };
     for (const auto& r : runs) {
-        SCOPED_TRACE(r.kind);
+        SCOPED_TRACE(int(r.kind));
         p().moveKind = r.kind;
         fake().calls.clear();
         fake().windowCalls.clear();
