@@ -1,8 +1,5 @@
-// The day record image and its summary, the cumulative statistics, the five scores and the
-// verdict table.
+// The day record image and its summary, the cumulative statistics, the five scores and the verdicts.
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include "records/arithmetic.h"
 #include "records/compiled_state.h"
@@ -10,12 +7,6 @@
 #include "tests/support/test_env.h"
 
 namespace {
-
-std::vector<int> summary(const DayRecord& r) {
-    std::vector<int> out(r.meanRun, r.meanRun + MinuteCodeCount);
-    out.insert(out.end(), r.runCount, r.runCount + MinuteCodeCount);
-    return out;
-}
 
 TEST(DayRecord, ImageOffsetsAndRunSummary) {
     DayRecord record = emptyDayRecord(0x89ABCDEFu);
@@ -35,18 +26,15 @@ TEST(DayRecord, ImageOffsetsAndRunSummary) {
     paint(r, 600, 1439, MinuteStopped);
     r.minutes[1000] = 7;
     summarize(r);
-    EXPECT_EQ(summary(r), (std::vector<int>{0, 1, 0, 1, 0, 255, 0, 300 % 256, 0, 300 % 256, 0, 2}));
+    EXPECT_EQ(std::vector<int>(r.meanRun, r.meanRun + MinuteCodeCount), (std::vector<int>{0, 1, 0, 1, 0, 255}));
+    EXPECT_EQ(std::vector<int>(r.runCount, r.runCount + MinuteCodeCount), (std::vector<int>{0, 300 % 256, 0, 300 % 256, 0, 2}));
     EXPECT_EQ(countMinutes(r)[MinuteStopped], 839u);
     for (auto [phase, code] : {std::pair{0, 5}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, -1}}) EXPECT_EQ(minuteCodeForPhase(phase), code);
 }
 
 TEST(RecordDates, DaysInclusiveAndSameDateAcrossDaylightSavingMonthsAndYears) {
     using Local = std::array<int, 5>;  // year, month, day, hour, minute
-    const struct {
-        const char* zone;
-        Local later, earlier;
-        int days;
-    } rows[] = {
+    const struct { const char* zone; Local later, earlier; int days; } rows[] = {
         {"Europe/Berlin", {2024, 6, 1, 23, 59}, {2024, 6, 1, 0, 0}, 1},
         {"Europe/Berlin", {2024, 4, 2, 0, 30}, {2024, 3, 30, 23, 30}, 4},  // 31 March has 23 hours
         {"Europe/Berlin", {2024, 11, 1, 0, 0}, {2024, 3, 1, 23, 0}, 246},
@@ -63,44 +51,25 @@ TEST(RecordDates, DaysInclusiveAndSameDateAcrossDaylightSavingMonthsAndYears) {
     EXPECT_EQ(ints(clampByte(-1), clampByte(255), clampByte(256), divOrZero(7, 0), tenthsDigit(1.96f)), ints(0, 255, 255, 0, 9));
 }
 
-class Compile : public DataFolderTest {
-protected:
-    ScopedTimeZone zone{"Europe/Berlin"};
-    DayRecord today = emptyDayRecord(0);
-    CompiledState compiled{today};
-    void writeState(std::vector<DayRecord> records) {
-        for (DayRecord& r : records) summarize(r);
-        writeBytes("state.dat", imagesOf(records));
+// 1 June: two sets of 50 work, 5 overrun, 10 rest, 5 overrun from 08:00.
+DayRecord firstOfJune() {
+    DayRecord r = emptyDayRecord(static_cast<uint32_t>(localTime(2024, 6, 1, 7, 30)));
+    for (int o : {0, 70}) {
+        paint(r, at(8, 0) + o, at(8, 49) + o, MinuteWorking);
+        paint(r, at(8, 50) + o, at(8, 54) + o, MinuteWorkOver);
+        paint(r, at(8, 55) + o, at(9, 4) + o, MinuteResting);
+        paint(r, at(9, 5) + o, at(9, 9) + o, MinuteRestOver);
     }
-    // 1 June: two sets of 50 work, 5 overrun, 10 rest, 5 overrun from 08:00.
-    static DayRecord firstOfJune() {
-        DayRecord r = emptyDayRecord(static_cast<uint32_t>(localTime(2024, 6, 1, 7, 30)));
-        for (int o : {0, 70}) {
-            paint(r, at(8, 0) + o, at(8, 49) + o, MinuteWorking);
-            paint(r, at(8, 50) + o, at(8, 54) + o, MinuteWorkOver);
-            paint(r, at(8, 55) + o, at(9, 4) + o, MinuteResting);
-            paint(r, at(9, 5) + o, at(9, 9) + o, MinuteRestOver);
-        }
-        return r;
-    }
-    // Today, 3 June, painted with runs of {first, last, code}.
-    void todayOf(std::initializer_list<std::array<int, 3>> runs) {
-        today = emptyDayRecord(static_cast<uint32_t>(localTime(2024, 6, 3, 7, 55)));
-        for (const auto& run : runs) paint(today, run[0], run[1], run[2]);
-    }
-    std::vector<int64_t> figures() {
-        const CompiledState& c = compiled;
-        return ints(c.recordCount, c.dayCount, c.workHours, c.restHours, c.restPerHour, c.workExtensionRatio,
-                    c.restExtensionRatio, c.setAverage);
-    }
-};
+    return r;
+}
+
+using Compile = DataFolderTest;
 
 TEST_F(Compile, OverrunRatiosClampsPiecesAndRepeatedDates) {
-    const struct {
-        std::initializer_list<std::array<int, 3>> runs;
-        std::vector<int64_t> figures;
-        float balance;
-    } rows[] = {
+    ScopedTimeZone zone("Europe/Berlin");
+    DayRecord today;
+    CompiledState compiled{today};
+    const struct { std::vector<std::array<int, 3>> runs; std::vector<int64_t> figures; float balance; } rows[] = {
         // rest overrun differs from work overrun: each ratio over its own plan
         {{{at(6, 0), at(6, 59), MinuteWorking}, {at(7, 0), at(7, 9), MinuteWorkOver}, {at(7, 10), at(7, 19), MinuteResting}, {at(7, 20), at(7, 24), MinuteRestOver}},
          ints(1, 1, 1, 0, 15, 10, 30, 85), 0.5f},
@@ -110,19 +79,22 @@ TEST_F(Compile, OverrunRatiosClampsPiecesAndRepeatedDates) {
     };
     for (const auto& r : rows) {
         writeBytes("state.dat", std::vector<uint8_t>(1000, 1));  // a piece of a record counts for nothing
-        todayOf(r.runs);
+        today = emptyDayRecord(static_cast<uint32_t>(localTime(2024, 6, 3, 7, 55)));
+        for (const auto& [first, last, code] : r.runs) paint(today, first, last, code);
         ASSERT_TRUE(compiled.compile());
-        EXPECT_EQ(figures(), r.figures);
+        const CompiledState& c = compiled;
+        EXPECT_EQ(ints(c.recordCount, c.dayCount, c.workHours, c.restHours, c.restPerHour, c.workExtensionRatio,
+                       c.restExtensionRatio, c.setAverage), r.figures);
         EXPECT_EQ(compiled.evaluation->extensionBalance, r.balance);
     }
     EXPECT_EQ(compiled.evaluation->restPerWorkHour, 20.0f);
     DayRecord again = firstOfJune(), damaged = firstOfJune();
     again.startTime += 3600;  // the same date recorded twice
     for (int m = 0; m < 100; ++m) damaged.minutes[m] = static_cast<int8_t>(6 + m);
-    writeState({firstOfJune(), again, damaged});
+    const std::vector<uint8_t> history = imagesOf({firstOfJune(), again, damaged});
+    writeBytes("state.dat", history);
     today.startTime = static_cast<uint32_t>(localTime(2024, 6, 1, 20, 0));
     // Read from state.dat, or given from memory as the fuzz target and the benchmark do.
-    const std::vector<uint8_t> history = readBytes("state.dat");
     for (bool fromMemory : {false, true}) {
         ASSERT_TRUE(fromMemory ? compiled.compile(history.data(), history.size()) : compiled.compile());
         EXPECT_EQ(ints(compiled.recordCount, compiled.dayCount, compiled.evaluation->usagePercent), ints(4, 1, 400));
@@ -132,8 +104,8 @@ TEST_F(Compile, OverrunRatiosClampsPiecesAndRepeatedDates) {
     }
 }
 
-// Every way of sweeping the minute bytes counts the same as a plain loop, over groups larger
-// than a byte counter holds and with damaged bytes of every value.
+// Every way of sweeping the minute bytes counts as a plain loop does, over groups larger than
+// a byte counter holds and with damaged bytes of every value.
 TEST(MinuteTallyPaths, AgreeWithAPlainCount) {
     const size_t n = 600;
     std::vector<uint8_t> images(n * DayRecordSize);
@@ -169,11 +141,7 @@ protected:
 
 // Both limits of every band of every score (just inside and just past each limit).
 TEST_F(Scoring, EveryBandAtBothLimits) {
-    const struct {
-        std::function<void(EvaluateState&, float)> input;
-        int axis;
-        std::vector<std::pair<float, int>> rows;
-    } scores[] = {
+    const struct { void (*input)(EvaluateState&, float); int axis; std::vector<std::pair<float, int>> rows; } scores[] = {
         {[](EvaluateState& s, float x) { s.overrunPerHour = x; }, Seriousness,
          {{-0.25f, 0}, {0, 100}, {5, 80}, {5.25f, 79}, {10, 60}, {10.25f, 59}, {20, 40}, {20.25f, 39}, {30, 20}, {30.25f, 19}, {50, 6}}},
         {[](EvaluateState& s, float x) { s.restPerWorkHour = x; }, Efficiency,
@@ -210,10 +178,9 @@ TEST_F(Scoring, ChartPointsAndTheOutstandingAxis) {
     e.computeChartPoints();
     EXPECT_EQ(std::vector<int>(e.chartX, e.chartX + 5), (std::vector<int>{409, 476, 513, 368, 409}));
     EXPECT_EQ(std::vector<int>(e.chartY, e.chartY + 5), (std::vector<int>{130, 178, 345, 257, 200}));
-    const struct {
-        std::array<int, 5> scores;
-        int axis, value;  // axis -1: none stands out, value is the mean
-    } rows[] = {{{50, 50, 50, 50, 57}, -1, 51}, {{50, 50, 50, 50, 58}, Concentration, 6}, {{40, 60, 50, 50, 50}, Seriousness, -10}};
+    // axis -1: none stands out, value is the mean
+    const struct { std::array<int, 5> scores; int axis, value; } rows[] = {
+        {{50, 50, 50, 50, 57}, -1, 51}, {{50, 50, 50, 50, 58}, Concentration, 6}, {{40, 60, 50, 50, 50}, Seriousness, -10}};
     for (const auto& r : rows) {
         setScores(r.scores);
         const Outstanding o = e.findOutstanding();
@@ -224,12 +191,7 @@ TEST_F(Scoring, ChartPointsAndTheOutstandingAxis) {
 // Every phrase of the table, reached by the scores and inputs of its row, in each column at
 // both edges of the column's record counts.
 TEST_F(Scoring, EveryPhraseIsReached) {
-    const struct {
-        std::array<int, 5> s;
-        float restPerWorkHour, extensionBalance;
-        int setMinutes;
-        const char* phrase[3];
-    } rows[] = {
+    const struct { std::array<int, 5> s; float restPerWorkHour, extensionBalance; int setMinutes; const char* phrase[3]; } rows[] = {
         {{85, 85, 85, 85, 85}, 12, 1, 80, {"良い感じ^^", "いい仕事してますね～^^", "見事！作者に連絡でプレゼント進呈^^"}},
         {{84, 85, 85, 85, 85}, 12, 1, 80, {"色々と良くはなさそうです。。", "いつも疲れている人", "あえて悪い評価を狙う人"}},
         {{100, 84, 50, 50, 50}, 12, 1, 80, {"５分前行動が出来る人", "予め集合場所の下見をする人", "高校三年間皆勤賞だった人"}},
@@ -248,14 +210,13 @@ TEST_F(Scoring, EveryPhraseIsReached) {
         {{50, 50, 50, 50, 10}, 12, 1, 101, {"期限が迫ると頑張る人", "あなたしか見えないタイプ", "視野５度"}},
         {{50, 50, 50, 50, 10}, 12, 1, 100, {"小さく刻んでパーセーブ タイプ", "子供時代落ち着きがなかった人", "マイウェイ"}},
     };
-    const int counts[3][2] = {{4, 30}, {31, 180}, {181, 100000}};
+    const int counts[4][2] = {{4, 30}, {31, 180}, {181, 100000}, {0, 3}};  // the last column: too few records
     for (const auto& row : rows) {
         setScores(row.s);
         e.restPerWorkHour = row.restPerWorkHour, e.extensionBalance = row.extensionBalance;
         e.setMinutes = static_cast<uint8_t>(row.setMinutes);
         for (int column = 0; column < 4; ++column)
-            for (int k = 0; k < 2; ++k) {
-                const int n = column < 3 ? counts[column][k] : 3 * k;  // too few: 0 and 3
+            for (int n : counts[column]) {
                 compiled.recordCount = n;
                 e.chooseVerdict();
                 EXPECT_STREQ(e.verdict, column < 3 ? row.phrase[column] : "データがちょっと少ないっす。。") << "n=" << n;
