@@ -78,17 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         size -= DayRecordSize;
     }
     require(compiled->evaluate(data, size) && compiled->recordCount == static_cast<int32_t>(size / DayRecordSize) + 1);
-    for (size_t m = 0; m < MinutesPerDay; ++m) {
-        int sum = 0;
-        for (int c = 0; c < MinuteCodeCount; ++c) sum += compiled->minuteShare[m][c];
-        require(sum <= 50);
-    }
     const EvaluateState& e = *compiled->evaluation;
     require(std::memchr(e.verdict, 0, sizeof e.verdict) && e.verdict[0]);
     require(compiled->avgWorkHours >= 0 && compiled->avgRestHours >= 0);
-    int sum = 0;
-    for (int axis = 0; axis < ScoreAxisCount; ++axis) sum += e.score[axis];
-    require(e.total == sum / 5);
 #elif READER == 5
     // restwarden.ini: every option ends in its range, and what is written reads back the same.
     const Options o = parseOptions(std::string(reinterpret_cast<const char*>(data), size));

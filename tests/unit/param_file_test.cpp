@@ -1,13 +1,15 @@
-// param.dat byte for byte: defaults, round trip, damaged files, and atomic replacement; the
-// data folder's paths.
+// The settings files byte for byte: param.dat (defaults, round trip, damaged files, atomic
+// replacement), restwarden.ini with the その他 page, and the data folder's paths.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <unistd.h>
 
+#include "dialogs/other_page.h"
 #include "platform/data_files.h"
 #include "tests/support/test_env.h"
+#include "timer/options.h"
 #include "timer/property.h"
 
 namespace {
@@ -19,10 +21,8 @@ std::vector<uint8_t> image(int32_t work, int32_t rest) {
     const uint8_t head[] = {0, 2, 0, 2, 7, 0, 0, 0, 0x11, 0x22, 0x33};
     std::memcpy(b.data(), head, sizeof head);
     std::memcpy(&b[12], "C:\\sounds\\bell.wav", 18);
-    for (int i = 0; i < 4; ++i) {
-        b[272 + i] = static_cast<uint8_t>(static_cast<uint32_t>(work) >> (8 * i));
-        b[276 + i] = static_cast<uint8_t>(static_cast<uint32_t>(rest) >> (8 * i));
-    }
+    std::memcpy(&b[272], &work, 4);  // little-endian, as the hosts of these tests are
+    std::memcpy(&b[276], &rest, 4);
     return b;
 }
 
@@ -42,12 +42,9 @@ TEST_F(ParamFile, DefaultsRoundTripAndDamagedFiles) {
         }
         EXPECT_EQ(readBytes("param.dat"), image(work, rest));
     }
-    const struct {
-        size_t size;
-        uint8_t fill;  // 'A': a path without its terminator, cut at its field
-        int32_t work;
-        size_t pathLength;
-    } damaged[] = {{283, 0, 60, 0}, {5000, 0xEE, 25, 18}, {284, 'A', 25, 259}};
+    // fill 'A': a path without its terminator, cut at its field
+    const struct { size_t size; uint8_t fill; int32_t work; size_t pathLength; } damaged[] = {
+        {283, 0, 60, 0}, {5000, 0xEE, 25, 18}, {284, 'A', 25, 259}};
     for (const auto& d : damaged) {
         std::vector<uint8_t> bytes = image(25, 10);
         if (d.fill == 'A') std::memset(&bytes[12], 'A', 260);
@@ -58,6 +55,7 @@ TEST_F(ParamFile, DefaultsRoundTripAndDamagedFiles) {
     }
 }
 
+// A failed save leaves the old file whole, and every save goes to the folder of the start.
 TEST_F(ParamFile, AFailedSaveLeavesTheOldFileWholeInTheFolderOfTheStart) {
     writeBytes("param.dat", image(25, 10));
     char elsewhere[] = "/tmp/restwarden-cwd-XXXXXX", previous[4096];
@@ -85,19 +83,84 @@ TEST_F(ParamFile, AFailedSaveLeavesTheOldFileWholeInTheFolderOfTheStart) {
 // 0x5C ('\') as the trail byte of many of them, so the last byte alone cannot tell.
 TEST(DataPath, SeparatorAddedUnlessTheLastCharacterIsOne) {
     const std::pair<const char*, bool> rows[] = {
-        {"C:\\work\\\x95\x5C", false},          // 表
-        {"C:\\\x83\x5C\xE0\x5C", false},        // ソ and a lead byte of the upper range
-        {"C:\\work\\\x95\x5C\\", true},         // 表 and a real separator
-        {"C:\\\x81\x81\\", true},               // a trail byte that is itself in the lead range
-        {"C:\\\xB1\\", true},                   // half-width ｱ is one byte
+        {"C:\\work\\\x95\x5C", false},    // 表
+        {"C:\\\x83\x5C\xE0\x5C", false},  // ソ and a lead byte of the upper range
+        {"C:\\work\\\x95\x5C\\", true},   // 表 and a real separator
+        {"C:\\\x81\x81\\", true},         // a trail byte that is itself in the lead range
+        {"C:\\\xB1\\", true},             // half-width ｱ is one byte
         {"/tmp/data/", true},
     };
     for (const auto& [folder, endsWithSeparator] : rows) {
         datafiles::setDirectory(folder);
-        EXPECT_EQ(datafiles::pathOf("param.dat"), std::string(folder) + (endsWithSeparator ? "" : "/") + "param.dat")
-            << folder;
+        EXPECT_EQ(datafiles::pathOf("param.dat"), std::string(folder) + (endsWithSeparator ? "" : "/") + "param.dat") << folder;
     }
     datafiles::setDirectory("");
+}
+
+std::vector<int64_t> loaded() {
+    const Options o = loadOptions();
+    return ints(o.awayIsRest, o.awayMinutes, o.quietFullscreen, o.allMonitors);
+}
+
+class OptionsFile : public MasterTest {};
+
+TEST_F(OptionsFile, DamagedFilesGiveDefaultsKeyByKey) {
+    static const char Garbage[] = "[options]\n\0\xff\x01=\nawayMinutes=3\n[options\nawayIsRest=1";
+    const auto defaults = ints(0, 5, 1, 1);
+    const std::pair<std::string, std::vector<int64_t>> rows[] = {
+        {"", defaults},
+        {"[options]\r\nawayIsRest=1\r\nawayMinutes=60\r\nquietFullscreen=0\r\nallMonitors=0\r\n", ints(1, 60, 0, 0)},
+        {"\xEF\xBB\xBF; note\n\n[ Options ]\n  AWAYMINUTES = 1 \n# awayIsRest=1\nawayIsRest=1", ints(1, 1, 1, 1)},
+        {"awayIsRest=1\n[other]\nawayMinutes=9\n[options]\nmystery=4\nno equals sign\n", defaults},
+        {"[options]\rawayMinutes=0\rawayIsRest=2\rquietFullscreen=-1\rallMonitors=1x", defaults},
+        {"[options]\nawayMinutes=61\nawayMinutes=8\nawayIsRest=99999999999999999999\n", defaults},
+        {std::string(Garbage, sizeof Garbage - 1), ints(0, 3, 1, 1)},
+        {"[options]\nawayMinutes=7\n" + std::string(8 << 20, 'x'), ints(0, 7, 1, 1)},
+    };
+    for (const auto& [text, expected] : rows) {
+        writeBytes(OptionsFileName, std::vector<uint8_t>(text.begin(), text.end()));
+        EXPECT_EQ(loaded(), expected) << text.substr(0, 60);
+    }
+    std::remove(pathOf(OptionsFileName).c_str());
+    EXPECT_EQ(loaded(), defaults);
+}
+
+// The その他 page opens on the options and the shortcut; Apply writes restwarden.ini at once,
+// takes the default away time (with a message) outside 1..60, and makes or removes the shortcut.
+TEST_F(OptionsFile, TheOtherPageOpensOnTheOptionsAndApplyWritesThemAtOnceAndAtExit) {
+    const std::string error = "messageBox エラー 離席とみなす時間は1以上、60以下です 0";
+    const struct { bool shortcut, logon, quiet; const char* minutesText; int32_t minutes; const char* call; } rows[] = {
+        {false, true, false, "1", 1, "setStartupShortcut 1 "},
+        {true, true, true, "60", 60, "setStartupShortcut 1 "},
+        {true, false, false, "0", 5, "setStartupShortcut 0 "},
+        {false, false, true, "61", 5, ""},  // a shortcut of another copy of the program is not ours to delete
+        {false, false, false, "", 5, ""},
+        {false, false, true, " 7x", 7, ""},
+    };
+    std::vector<int64_t> shown = ints(0, 5, 1, 0, 1);  // away, minutes, quiet, logon, all monitors
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.minutesText);
+        fake().startupShortcut = r.shortcut;
+        shown[3] = r.shortcut;
+        const OtherPageTexts texts = OtherPage::opening(*master->options);
+        EXPECT_EQ(ints(texts.awayChecked, std::stoi(texts.awayMinutes), texts.quietChecked, texts.logonChecked,
+                       texts.allMonitorsChecked), shown);
+        fake().calls.clear();
+        OtherPage::apply(*master, {true, r.minutesText, r.quiet, r.logon, !r.quiet});
+        EXPECT_EQ(fake().count(error), r.minutes == 5 ? 1 : 0);
+        EXPECT_EQ(loaded(), ints(1, r.minutes, r.quiet, !r.quiet));
+        EXPECT_EQ(fake().starting("setStartupShortcut"),
+                  *r.call ? std::vector<std::string>{r.call + datafiles::directory()} : std::vector<std::string>{});
+        shown = ints(1, r.minutes, r.quiet, 0, !r.quiet);
+    }
+    master->options->allMonitors = 1;
+    master->saveForShutdown();
+    const std::vector<uint8_t> file = readBytes(OptionsFileName);
+    EXPECT_EQ(std::string(file.begin(), file.end()), "[options]\r\nawayIsRest=1\r\nawayMinutes=7\r\nquietFullscreen=1\r\nallMonitors=1\r\n");
+    master->options->awayIsRest = 0;
+    master.reset();
+    EXPECT_EQ(loaded(), ints(0, 7, 1, 1));
+    EXPECT_TRUE(fake().saw("replaceFile restwarden.ini"));  // through the atomic replace
 }
 
 }  // namespace
