@@ -2,8 +2,6 @@
 // state.dat cannot take yet waits until it is there (stateWait.dat), and no day is lost or doubled.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "platform/data_files.h"
 #include "records/log.h"
 #include "records/record_files.h"
@@ -27,23 +25,16 @@ protected:
         master->tick();
     }
     DayRecord& today() { return master->log->record; }
-    void clearFiles() {
-        master.reset();
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) std::filesystem::remove(entry.path());
-    }
-    // state.dat as records; fails the test when it is not a whole number of them.
-    std::vector<DayRecord> archived() {
-        const std::vector<uint8_t> bytes = readBytes("state.dat");
-        EXPECT_EQ(bytes.size() % DayRecordSize, 0u) << "state.dat holds a piece of a record";
+    // The whole records of a data file; fails the test when it ends in a piece of one.
+    std::vector<DayRecord> records(const char* name) {
+        const std::vector<uint8_t> bytes = readBytes(name);
+        EXPECT_EQ(bytes.size() % DayRecordSize, 0u) << name << " holds a piece of a record";
         std::vector<DayRecord> out;
         for (size_t i = 0; i + DayRecordSize <= bytes.size(); i += DayRecordSize) out.push_back(decodeDayRecord(&bytes[i]));
         return out;
     }
-    DayRecord saved() {
-        const std::vector<uint8_t> bytes = readBytes("stateTmp.dat");
-        EXPECT_EQ(bytes.size(), DayRecordSize);
-        return bytes.size() == DayRecordSize ? decodeDayRecord(bytes.data()) : emptyDayRecord(0);
-    }
+    std::vector<DayRecord> archived() { return records(StateFileName); }
+    DayRecord saved() { return records(TempFileName).at(0); }
 };
 
 TEST_F(DayLog, TicksWriteTheirMinuteAndSaveOnMultiplesOfFiveAndAtExit) {
@@ -70,7 +61,8 @@ TEST_F(DayLog, ARestartOnAnotherDateArchivesTheSavedDay) {
         {on(6, 2, 0, 0), on(6, 1, 22, 0), false},  // the clock moved back
         {on(6, 1, 9, 0), on(7, 1, 9, 30), false}, {on(6, 1, 9, 0), on(6, 1, 9, 30, 2025), false}};
     for (const auto& r : rows) {
-        clearFiles();
+        master.reset();
+        for (const char* name : {StateFileName, TempFileName}) std::remove(pathOf(name).c_str());
         startAt(r.begun);
         tickAt(r.begun + 60);
         startAt(r.restart);

@@ -145,8 +145,6 @@ TEST_F(Scoring, EveryBandAtBothLimits) {
         e.score[Seriousness] = static_cast<uint8_t>(seriousness);
         EXPECT_EQ(e.scoreEffort(), want) << "r=" << r << " s=" << seriousness;
     }
-    e.setMinutes = 137, e.usagePercent = 150, e.computeScores();
-    EXPECT_EQ(e.total, (100 + 0 + 200 + 100 + 18) / 5);
 }
 
 TEST_F(Scoring, ChartPointsAndTheOutstandingAxis) {
