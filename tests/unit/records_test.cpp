@@ -39,46 +39,7 @@ TEST(RecordDates, DaysInclusiveAndSameDateAcrossDaylightSavingMonthsAndYears) {
     EXPECT_EQ(ints(clampByte(-1), clampByte(255), clampByte(256), divOrZero(7, 0), tenthsDigit(1.96f)), ints(0, 255, 255, 0, 9));
 }
 
-using Compile = DataFolderTest;
-
-TEST_F(Compile, OverrunRatiosClampsPiecesAndRepeatedDates) {
-    ScopedTimeZone zone("Europe/Berlin");
-    DayRecord today;
-    CompiledState compiled{today};
-    const struct { std::vector<std::array<int, 3>> runs; std::vector<int64_t> figures; float balance; } rows[] = {
-        // rest overrun differs from work overrun: each ratio over its own plan
-        {{{at(6, 0), at(6, 59), MinuteWorking}, {at(7, 0), at(7, 9), MinuteWorkOver}, {at(7, 10), at(7, 19), MinuteResting}, {at(7, 20), at(7, 24), MinuteRestOver}},
-         ints(1, 1, 1, 0, 15, 10, 30, 85), 0.5f},
-        // 300-minute set stored in a byte; overrun per hour clamps at 255
-        {{{at(6, 0), at(6, 49), MinuteWorking}, {at(6, 50), at(10, 59), MinuteWorkOver}}, ints(1, 1, 5, 0, 0, 255, 0, 300 % 256), 0},
-        {{{at(6, 0), at(6, 29), MinuteWorking}, {at(6, 30), at(6, 39), MinuteResting}}, ints(1, 1, 0, 0, 0, 0, 0, 40), 0},
-    };
-    for (const auto& r : rows) {
-        writeBytes("state.dat", std::vector<uint8_t>(1000, 1));  // a piece of a record counts for nothing
-        today = emptyDayRecord(static_cast<uint32_t>(localTime(2024, 6, 3, 7, 55)));
-        for (const auto& [first, last, code] : r.runs) paint(today, first, last, code);
-        ASSERT_TRUE(compiled.compile());
-        const CompiledState& c = compiled;
-        EXPECT_EQ(ints(c.recordCount, c.dayCount, c.workHours, c.restHours, c.restPerHour, c.workExtensionRatio,
-                       c.restExtensionRatio, c.setAverage), r.figures);
-        EXPECT_EQ(compiled.evaluation->extensionBalance, r.balance);
-    }
-    EXPECT_EQ(compiled.evaluation->restPerWorkHour, 20.0f);
-    DayRecord first = emptyDayRecord(static_cast<uint32_t>(localTime(2024, 6, 1, 7, 30))), again = first, damaged = first;
-    again.startTime += 3600;  // the same date recorded twice
-    for (int m = 0; m < 100; ++m) damaged.minutes[m] = static_cast<int8_t>(6 + m);
-    const std::vector<uint8_t> history = imagesOf({first, again, damaged});
-    writeBytes("state.dat", history);
-    today.startTime = static_cast<uint32_t>(localTime(2024, 6, 1, 20, 0));
-    // Read from state.dat, or given from memory as the fuzz target and the benchmark do.
-    for (bool fromMemory : {false, true}) {
-        ASSERT_TRUE(fromMemory ? compiled.compile(history.data(), history.size()) : compiled.compile());
-        EXPECT_EQ(ints(compiled.recordCount, compiled.dayCount, compiled.evaluation->usagePercent), ints(4, 1, 400));
-        int sum = 0;
-        for (int c = 0; c < MinuteCodeCount; ++c) sum += compiled.minuteShare[50][c];
-        EXPECT_EQ(sum, 37);  // 3 of 4 records have a code there
-    }
-}
+// The statistics compiled from the records are checked through the report tool's test.
 
 // Every way of sweeping the minute bytes counts as a plain loop does, over groups larger than
 // a byte counter holds and with damaged bytes of every value.

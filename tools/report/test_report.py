@@ -78,6 +78,28 @@ def test_worked_example():
     assert stale == j, [k for k in j if stale[k] != j[k]]
 
 
+def test_figures():
+    """Today's figures over a state.dat that holds only a piece of a record, which counts for nothing."""
+    rows = [  # today's stretches, what the JSON says
+        # rest overrun differs from work overrun: each ratio over its own plan
+        ([(360, 419, W), (420, 429, WO), (430, 439, R), (440, 444, RO)],
+         {"recordCount": 1, "dayCount": 1, "workHours": 1, "restHours": 0, "restPerHour": 15, "workExtensionRatio": 10,
+          "restExtensionRatio": 30, "setAverage": 85, "extensionBalance": 0.5}),
+        # a 300-minute set stored in a byte; overrun per hour clamps at 255
+        ([(360, 409, W), (410, 659, WO)],
+         {"workHours": 5, "restPerHour": 0, "workExtensionRatio": 255, "restExtensionRatio": 0, "setAverage": 44, "extensionBalance": 0}),
+        ([(360, 389, W), (390, 399, R)], {"workHours": 0, "workExtensionRatio": 0, "setAverage": 40, "restPerWorkHour": 20}),
+    ]
+    for stretches, figures in rows:
+        j = out({"state.dat": bytes([1]) * 1000, "stateTmp.dat": record(local(2024, 6, 3, 7, 55), stretches)}, NOON, "--json")
+        assert {k: j[k] for k in figures} == figures, (figures, {k: j[k] for k in figures})
+    # The same date recorded twice is one day; damaged minutes count for no code.
+    first, again = record(local(2024, 6, 1, 7, 30), []), record(local(2024, 6, 1, 8, 30), [])
+    j = out({"state.dat": first + again + bytes(range(6, 106)) + first[100:]}, local(2024, 6, 1, 20), "--json")
+    got = (j["recordCount"], j["dayCount"], j["usagePercent"], j["minuteShare"][50])
+    assert got == (4, 1, 400, [37, 0, 0, 0, 0, 0]), got
+
+
 def test_folders():
     rows = [  # files, now, the CSV rows, then what the JSON says
         # A trailing piece of a record is ignored.
@@ -110,6 +132,6 @@ def test_arguments():
 
 
 if __name__ == "__main__":
-    for test in (test_worked_example, test_folders, test_arguments):
+    for test in (test_worked_example, test_figures, test_folders, test_arguments):
         test()  # a failed check ends the run with its traceback and a non-zero status
         print("ok", test.__name__)
