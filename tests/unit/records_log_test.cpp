@@ -37,22 +37,6 @@ protected:
     DayRecord saved() { return records(TempFileName).at(0); }
 };
 
-TEST_F(DayLog, TicksWriteTheirMinuteAndSaveOnMultiplesOfFiveAndAtExit) {
-    startAt(on(6, 1, 10, 2));
-    tickAt(on(6, 1, 10, 3));
-    EXPECT_FALSE(exists("stateTmp.dat"));  // nothing restored, nothing written yet
-    p().phase = WorkOver;
-    tickAt(on(6, 1, 10, 4));
-    tickAt(on(6, 1, 10, 5));
-    p().phase = Resting;
-    tickAt(on(6, 1, 10, 6));
-    const DayRecord five = saved();  // saved at 10:05, with the minute just written
-    EXPECT_EQ(ints(five.minutes[at(10, 3)], five.minutes[at(10, 5)], five.minutes[at(10, 6)], five.startTime),
-              ints(MinuteWorking, MinuteWorkOver, MinuteNone, on(6, 1, 10, 2)));
-    master.reset();
-    EXPECT_EQ(saved().minutes[at(10, 6)], MinuteResting);
-}
-
 TEST_F(DayLog, ARestartOnAnotherDateArchivesTheSavedDay) {
     // The same date continues the saved day; any other date, the same day of another month or
     // year too, archives it. Times past 2038 survive.
@@ -80,7 +64,7 @@ TEST_F(DayLog, ARestartOnAnotherDateArchivesTheSavedDay) {
     EXPECT_EQ(countMinutes(today())[MinuteNone], 1440u);
 }
 
-TEST_F(DayLog, RecordsOffWritesNothingButStillConsumesTheSavedRecord) {
+TEST_F(DayLog, RecordsOffWriteNothingButConsumeTheSavedRecordAndOnTicksSaveOnMultiplesOfFiveAndAtExit) {
     DayRecord left = emptyDayRecord(static_cast<uint32_t>(on(6, 1, 8, 0)));
     paint(left, at(8, 0), at(8, 9), MinuteResting);
     writeBytes("stateTmp.dat", imagesOf({left}));
@@ -93,9 +77,18 @@ TEST_F(DayLog, RecordsOffWritesNothingButStillConsumesTheSavedRecord) {
     tickAt(on(6, 1, 9, 45));
     tickAt(on(6, 2, 0, 0));
     EXPECT_FALSE(exists("stateTmp.dat") || exists("state.dat"));  // the day is discarded
-    p().logOutput = 1;  // switched on: the next save writes the whole record
+    p().logOutput = 1;  // switched on: each tick writes its minute, saved on multiples of five and at exit
+    tickAt(on(6, 2, 0, 4));
+    EXPECT_FALSE(exists("stateTmp.dat"));
+    p().phase = WorkOver;
     tickAt(on(6, 2, 0, 5));
-    EXPECT_EQ(ints(saved().minutes[at(0, 0)], saved().minutes[at(0, 5)]), ints(MinuteWorking, MinuteWorking));
+    p().phase = Stopped;
+    tickAt(on(6, 2, 0, 6));
+    const DayRecord five = saved();
+    EXPECT_EQ(ints(five.minutes[at(0, 0)], five.minutes[at(0, 4)], five.minutes[at(0, 5)], five.minutes[at(0, 6)], five.startTime),
+              ints(MinuteWorking, MinuteWorking, MinuteWorkOver, MinuteNone, on(6, 2, 0, 0)));
+    master.reset();
+    EXPECT_EQ(saved().minutes[at(0, 6)], MinuteStopped);
 }
 
 TEST_F(DayLog, FailingWritesNeverTearOrDuplicateARecord) {
