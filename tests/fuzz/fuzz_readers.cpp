@@ -71,13 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Compiling and scoring any history (the first record is today's): figures in their ranges.
     static DayRecord* today = new DayRecord{};
     static CompiledState* compiled = new CompiledState(*today);
-    *today = emptyDayRecord(1717408800);
-    if (size >= DayRecordSize) {
-        *today = decodeDayRecord(data);
-        data += DayRecordSize;
-        size -= DayRecordSize;
-    }
-    require(compiled->evaluate(data, size) && compiled->recordCount == static_cast<int32_t>(size / DayRecordSize) + 1);
+    const size_t skip = size >= DayRecordSize ? DayRecordSize : 0;
+    *today = skip ? decodeDayRecord(data) : emptyDayRecord(1717408800);
+    require(compiled->evaluate(data + skip, size - skip));
+    require(compiled->recordCount == static_cast<int32_t>((size - skip) / DayRecordSize) + 1);
     const EvaluateState& e = *compiled->evaluation;
     require(std::memchr(e.verdict, 0, sizeof e.verdict) && e.verdict[0]);
     require(compiled->avgWorkHours >= 0 && compiled->avgRestHours >= 0);
