@@ -104,7 +104,7 @@ std::vector<int64_t> loaded() {
 
 class OptionsFile : public MasterTest {};
 
-TEST_F(OptionsFile, DamagedFilesGiveDefaultsKeyByKey) {
+TEST_F(OptionsFile, DamagedFilesGiveDefaultsKeyByKeyAndTheOtherPageWritesAtOnceAndAtExit) {
     static const char Garbage[] = "[options]\n\0\xff\x01=\nawayMinutes=3\n[options\nawayIsRest=1";
     const auto defaults = ints(0, 5, 1, 1);
     const std::pair<std::string, std::vector<int64_t>> rows[] = {
@@ -123,12 +123,9 @@ TEST_F(OptionsFile, DamagedFilesGiveDefaultsKeyByKey) {
     }
     std::remove(pathOf(OptionsFileName).c_str());
     EXPECT_EQ(loaded(), defaults);
-}
-
-// The その他 page (its away box and time, the error for 0 and 61 and the shortcut are also driven
-// end to end): Apply writes restwarden.ini at once with both limits of the away time, reads it
-// leniently, and deletes no shortcut the program did not make; the options are written at exit.
-TEST_F(OptionsFile, TheOtherPageAppliesAtOnceAndTheOptionsAreWrittenAtExit) {
+    // The その他 page (its away box and time, the error for 0 and 61 and the shortcut are also driven
+    // end to end): Apply writes the file at once with both limits of the away time, reads the time
+    // leniently, and deletes no shortcut the program did not make; the options are written at exit.
     const std::string error = "messageBox エラー 離席とみなす時間は1以上、60以下です 0";
     for (auto [text, minutes] : {std::pair{"1", 1}, {"60", 60}, {"0", 5}, {"61", 5}, {"", 5}, {" 7x", 7}}) {
         fake().calls.clear();

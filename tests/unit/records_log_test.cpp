@@ -94,6 +94,8 @@ TEST_F(DayLog, RecordsOffWriteNothingButConsumeTheSavedRecordAndOnTicksSaveOnMul
 TEST_F(DayLog, FailingWritesNeverTearOrDuplicateARecord) {
     size_t days = 0;  // the midnight append stops after k bytes, into a new state.dat or after whole records
     for (int64_t k : {728, 0, 1455}) {
+        master.reset();
+        std::remove(pathOf("stateTmp.dat").c_str());
         startAt(on(6, 1, 9, 0) + k);
         tickAt(on(6, 1, 9, 1));
         datafiles::faults().bytesBeforeWriteFails = k;
@@ -107,12 +109,8 @@ TEST_F(DayLog, FailingWritesNeverTearOrDuplicateARecord) {
                   ints(MinuteWorking, 1, MinuteWorking, on(6, 2, 0, 1)));
         startAt(on(6, 2, 0, 3));
         EXPECT_EQ(archived().size(), days) << k;
-        master.reset();
-        std::remove(pathOf("stateTmp.dat").c_str());
     }
     // Killed between the append and the save: stateTmp.dat still holds the archived day.
-    startAt(on(6, 2, 0, 3));
-    tickAt(on(6, 2, 0, 5));
     datafiles::faults().renameFails = true;
     startAt(on(6, 3, 8, 0));
     EXPECT_EQ(archived().size(), 4u);
