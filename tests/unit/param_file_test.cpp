@@ -79,8 +79,8 @@ TEST_F(ParamFile, AFailedSaveLeavesTheOldFileWholeInTheFolderOfTheStart) {
     rmdir(elsewhere);
 }
 
-// Data file names in a folder whose name ends in a double-byte character: code page 932 uses
-// 0x5C ('\') as the trail byte of many of them, so the last byte alone cannot tell.
+// Code page 932 uses 0x5C ('\') as the trail byte of many double-byte characters: the last byte alone
+// cannot tell whether a folder's name ends in a separator.
 TEST(DataPath, SeparatorAddedUnlessTheLastCharacterIsOne) {
     const std::pair<const char*, bool> rows[] = {
         {"C:\\work\\\x95\x5C", false},    // 表

@@ -57,11 +57,6 @@ TEST_F(DayLog, ARestartOnAnotherDateArchivesTheSavedDay) {
     }
     master->onCommand(CmdEvaluation);  // compiled afresh for the report: 1 June 2024 to 1 June 2025
     EXPECT_EQ(master->log->compiled->dayCount, 366);
-    // A saved record too short to be one counts as missing.
-    master.reset();
-    writeBytes("stateTmp.dat", std::vector<uint8_t>(1000, MinuteResting));
-    startAt(on(6, 2, 9, 0));
-    EXPECT_EQ(countMinutes(today())[MinuteNone], 1440u);
 }
 
 TEST_F(DayLog, RecordsOffWriteNothingButConsumeTheSavedRecordAndOnTicksSaveOnMultiplesOfFiveAndAtExit) {

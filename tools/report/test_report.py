@@ -107,6 +107,7 @@ def test_folders():
         # Without state.dat nothing is evaluated, unless the saved day is to be archived.
         ({}, NOON, ["2024-06-03,0,0,0,0,0,1440"], {"compiled": False}),
         ({"stateTmp.dat": DAY3}, NOON, [JUNE3], {"compiled": False}),
+        ({"stateTmp.dat": DAY3[:1000]}, NOON, ["2024-06-03,0,0,0,0,0,1440"], {}),  # too short to be a record: missing
         ({"stateTmp.dat": DAY3}, LATER, [JUNE3, JUNE5], {"compiled": True, "recordCount": 2, "dayCount": 3}),
         # Days are counted by the calendar, across the change to summer time (31 March has 23 hours).
         ({"state.dat": record(local(2024, 3, 30, 23, 30), [])}, local(2024, 4, 2, 0, 30),
