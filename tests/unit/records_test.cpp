@@ -91,7 +91,7 @@ TEST_F(Scoring, EveryBandAtBothLimits) {
 // Every phrase of the table, reached by the scores and inputs of its row, in each column at both
 // edges of the column's record counts. An axis stands out more than 5 from the mean, the lowest on a tie.
 TEST_F(Scoring, EveryPhraseIsReached) {
-    const struct { std::array<int, 5> s; float restPerWorkHour, extensionBalance; int setMinutes; const char* phrase[3]; } rows[] = {
+    const struct { std::array<int, 5> s; float restPerWork, balance; int setMinutes; const char* phrase[3]; } rows[] = {
         {{85, 85, 85, 85, 85}, 12, 1, 80, {"良い感じ^^", "いい仕事してますね～^^", "見事！作者に連絡でプレゼント進呈^^"}},
         {{84, 85, 85, 85, 85}, 12, 1, 80, {"色々と良くはなさそうです。。", "いつも疲れている人", "あえて悪い評価を狙う人"}},
         {{50, 50, 50, 50, 57}, 12, 1, 80, {"色々と良くはなさそうです。。", "いつも疲れている人", "あえて悪い評価を狙う人"}},  // 5.6 over the mean
@@ -114,7 +114,7 @@ TEST_F(Scoring, EveryPhraseIsReached) {
     const int counts[4][2] = {{4, 30}, {31, 180}, {181, 100000}, {0, 3}};  // the last column: too few records
     for (const auto& row : rows) {
         for (int axis = 0; axis < 5; ++axis) e.score[axis] = static_cast<uint8_t>(row.s[axis]);
-        e.restPerWorkHour = row.restPerWorkHour, e.extensionBalance = row.extensionBalance;
+        e.restPerWorkHour = row.restPerWork, e.extensionBalance = row.balance;
         e.setMinutes = static_cast<uint8_t>(row.setMinutes);
         for (int column = 0; column < 4; ++column)
             for (int n : counts[column]) {

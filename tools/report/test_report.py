@@ -112,8 +112,8 @@ def test_folders():
         # Days are counted by the calendar, across the change to summer time (31 March has 23 hours).
         ({"state.dat": record(local(2024, 3, 30, 23, 30), [])}, local(2024, 4, 2, 0, 30),
          ["2024-03-30,0,0,0,0,0,1440", "2024-04-02,0,0,0,0,0,1440"], {"dayCount": 4}),
-        ({"state.dat": record(local(2024, 3, 1, 23), [])}, local(2024, 11, 1), ["2024-03-01,0,0,0,0,0,1440", "2024-11-01,0,0,0,0,0,1440"],
-         {"dayCount": 246}),
+        ({"state.dat": record(local(2024, 3, 1, 23), [])}, local(2024, 11, 1),
+         ["2024-03-01,0,0,0,0,0,1440", "2024-11-01,0,0,0,0,0,1440"], {"dayCount": 246}),
         # Any time a record can hold is taken, also after 2038.
         ({}, local(2040, 1, 1, 12), ["2040-01-01,0,0,0,0,0,1440"], {}),
         ({}, 4294967295, ["2106-02-07,0,0,0,0,0,1440"], {}),
