@@ -27,10 +27,7 @@ std::vector<uint8_t> image(int32_t work, int32_t rest) {
 }
 
 TEST_F(ParamFile, DefaultsRoundTripAndDamagedFiles) {
-    { Property p(nullptr); EXPECT_FALSE(exists("param.dat")); }  // nothing is created at start
-    std::vector<uint8_t> defaults(284, 0);
-    defaults[1] = 3, defaults[2] = 1, defaults[3] = 1, defaults[8] = 255, defaults[272] = 60, defaults[276] = 5, defaults[280] = 1;
-    EXPECT_EQ(readBytes("param.dat"), defaults);
+    { Property p(nullptr); EXPECT_FALSE(exists("param.dat")); }  // nothing at start; the defaults are checked end to end
     for (auto [work, rest] : {std::pair{25, 10}, {-7, 100000}}) {
         writeBytes("param.dat", image(work, rest));
         {
@@ -83,8 +80,7 @@ TEST_F(ParamFile, AFailedSaveLeavesTheOldFileWholeInTheFolderOfTheStart) {
 // cannot tell whether a folder's name ends in a separator.
 TEST(DataPath, SeparatorAddedUnlessTheLastCharacterIsOne) {
     const std::pair<const char*, bool> rows[] = {
-        {"C:\\work\\\x95\x5C", false},    // 表
-        {"C:\\\x83\x5C\xE0\x5C", false},  // ソ and a lead byte of the upper range
+        {"C:\\\x83\x5C\xE0\x5C", false},  // ソ and a lead byte of the upper range (表 is driven end to end)
         {"C:\\work\\\x95\x5C\\", true},   // 表 and a real separator
         {"C:\\\x81\x81\\", true},         // a trail byte that is itself in the lead range
         {"C:\\\xB1\\", true},             // half-width ｱ is one byte
@@ -109,7 +105,6 @@ TEST_F(OptionsFile, DamagedFilesGiveDefaultsKeyByKeyAndTheOtherPageWritesAtOnceA
     const auto defaults = ints(0, 5, 1, 1);
     const std::pair<std::string, std::vector<int64_t>> rows[] = {
         {"", defaults},
-        {"[options]\r\nawayIsRest=1\r\nawayMinutes=60\r\nquietFullscreen=0\r\nallMonitors=0\r\n", ints(1, 60, 0, 0)},
         {"\xEF\xBB\xBF; note\n\n[ Options ]\n  AWAYMINUTES = 1 \n# awayIsRest=1\nawayIsRest=1", ints(1, 1, 1, 1)},
         {"awayIsRest=1\n[other]\nawayMinutes=9\n[options]\nmystery=4\nno equals sign\n", defaults},
         {"[options]\rawayMinutes=0\rawayIsRest=2\rquietFullscreen=-1\rallMonitors=1x", defaults},
