@@ -59,7 +59,7 @@ TEST_F(DayLog, ARestartOnAnotherDateArchivesTheSavedDay) {
     EXPECT_EQ(master->log->compiled->dayCount, 366);
 }
 
-TEST_F(DayLog, RecordsOffWriteNothingButConsumeTheSavedRecordAndOnTicksSaveOnMultiplesOfFiveAndAtExit) {
+TEST_F(DayLog, TicksSaveOnMultiplesOfFiveAndAtExitUnlessRecordsAreOff) {
     DayRecord left = emptyDayRecord(static_cast<uint32_t>(on(6, 1, 8, 0)));
     paint(left, at(8, 0), at(8, 9), MinuteResting);
     writeBytes("stateTmp.dat", imagesOf({left}));
