@@ -23,6 +23,7 @@ std::vector<uint8_t> image(int32_t work, int32_t rest) {
     std::memcpy(&b[12], "C:\\sounds\\bell.wav", 18);
     std::memcpy(&b[272], &work, 4);  // little-endian, as the hosts of these tests are
     std::memcpy(&b[276], &rest, 4);
+    b[280] = 1;  // records on
     return b;
 }
 
@@ -33,7 +34,7 @@ TEST_F(ParamFile, DefaultsRoundTripAndDamagedFiles) {
         {
             Property p(nullptr);
             EXPECT_EQ(ints(p.workMinutes, p.restMinutes, p.currentRestMinutes, p.moveKind, p.moveSize, p.moveSpeed, p.soundKind, p.noticeColor, p.logOutput),
-                      ints(work, rest, rest, 2, 0, 2, 7, 0x332211, 0));
+                      ints(work, rest, rest, 2, 0, 2, 7, 0x332211, 1));
             EXPECT_STREQ(p.wavPath, "C:\\sounds\\bell.wav");
             p.currentRestMinutes = 90;  // a long rest is never saved
         }
