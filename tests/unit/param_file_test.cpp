@@ -1,13 +1,15 @@
-// param.dat byte for byte: defaults, round trip, damaged files, and atomic replacement; the
-// data folder's paths.
+// The settings files byte for byte: param.dat (defaults, round trip, damaged files, atomic
+// replacement), restwarden.ini with the その他 page, and the data folder's paths.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <unistd.h>
 
+#include "dialogs/other_page.h"
 #include "platform/data_files.h"
 #include "tests/support/test_env.h"
+#include "timer/options.h"
 #include "timer/property.h"
 
 namespace {
@@ -19,35 +21,28 @@ std::vector<uint8_t> image(int32_t work, int32_t rest) {
     const uint8_t head[] = {0, 2, 0, 2, 7, 0, 0, 0, 0x11, 0x22, 0x33};
     std::memcpy(b.data(), head, sizeof head);
     std::memcpy(&b[12], "C:\\sounds\\bell.wav", 18);
-    for (int i = 0; i < 4; ++i) {
-        b[272 + i] = static_cast<uint8_t>(static_cast<uint32_t>(work) >> (8 * i));
-        b[276 + i] = static_cast<uint8_t>(static_cast<uint32_t>(rest) >> (8 * i));
-    }
+    std::memcpy(&b[272], &work, 4);  // little-endian, as the hosts of these tests are
+    std::memcpy(&b[276], &rest, 4);
+    b[280] = 1;  // records on
     return b;
 }
 
 TEST_F(ParamFile, DefaultsRoundTripAndDamagedFiles) {
-    { Property p(nullptr); EXPECT_FALSE(exists("param.dat")); }  // nothing is created at start
-    std::vector<uint8_t> defaults(284, 0);
-    defaults[1] = 3, defaults[2] = 1, defaults[3] = 1, defaults[8] = 255, defaults[272] = 60, defaults[276] = 5, defaults[280] = 1;
-    EXPECT_EQ(readBytes("param.dat"), defaults);
+    { Property p(nullptr); EXPECT_FALSE(exists("param.dat")); }  // nothing at start; the defaults are checked end to end
     for (auto [work, rest] : {std::pair{25, 10}, {-7, 100000}}) {
         writeBytes("param.dat", image(work, rest));
         {
             Property p(nullptr);
             EXPECT_EQ(ints(p.workMinutes, p.restMinutes, p.currentRestMinutes, p.moveKind, p.moveSize, p.moveSpeed, p.soundKind, p.noticeColor, p.logOutput),
-                      ints(work, rest, rest, 2, 0, 2, 7, 0x332211, 0));
+                      ints(work, rest, rest, 2, 0, 2, 7, 0x332211, 1));
             EXPECT_STREQ(p.wavPath, "C:\\sounds\\bell.wav");
             p.currentRestMinutes = 90;  // a long rest is never saved
         }
         EXPECT_EQ(readBytes("param.dat"), image(work, rest));
     }
-    const struct {
-        size_t size;
-        uint8_t fill;  // 'A': a path without its terminator, cut at its field
-        int32_t work;
-        size_t pathLength;
-    } damaged[] = {{283, 0, 60, 0}, {5000, 0xEE, 25, 18}, {284, 'A', 25, 259}};
+    // fill 'A': a path without its terminator, cut at its field
+    const struct { size_t size; uint8_t fill; int32_t work; size_t pathLength; } damaged[] = {
+        {283, 0, 60, 0}, {5000, 0xEE, 25, 18}, {284, 'A', 25, 259}};
     for (const auto& d : damaged) {
         std::vector<uint8_t> bytes = image(25, 10);
         if (d.fill == 'A') std::memset(&bytes[12], 'A', 260);
@@ -58,6 +53,7 @@ TEST_F(ParamFile, DefaultsRoundTripAndDamagedFiles) {
     }
 }
 
+// A failed save leaves the old file whole, and every save goes to the folder of the start.
 TEST_F(ParamFile, AFailedSaveLeavesTheOldFileWholeInTheFolderOfTheStart) {
     writeBytes("param.dat", image(25, 10));
     char elsewhere[] = "/tmp/restwarden-cwd-XXXXXX", previous[4096];
@@ -81,23 +77,69 @@ TEST_F(ParamFile, AFailedSaveLeavesTheOldFileWholeInTheFolderOfTheStart) {
     rmdir(elsewhere);
 }
 
-// Data file names in a folder whose name ends in a double-byte character: code page 932 uses
-// 0x5C ('\') as the trail byte of many of them, so the last byte alone cannot tell.
+// Code page 932 uses 0x5C ('\') as the trail byte of many double-byte characters: the last byte alone
+// cannot tell whether a folder's name ends in a separator.
 TEST(DataPath, SeparatorAddedUnlessTheLastCharacterIsOne) {
     const std::pair<const char*, bool> rows[] = {
-        {"C:\\work\\\x95\x5C", false},          // 表
-        {"C:\\\x83\x5C\xE0\x5C", false},        // ソ and a lead byte of the upper range
-        {"C:\\work\\\x95\x5C\\", true},         // 表 and a real separator
-        {"C:\\\x81\x81\\", true},               // a trail byte that is itself in the lead range
-        {"C:\\\xB1\\", true},                   // half-width ｱ is one byte
+        {"C:\\\x83\x5C\xE0\x5C", false},  // ソ and a lead byte of the upper range (表 is driven end to end)
+        {"C:\\work\\\x95\x5C\\", true},   // 表 and a real separator
+        {"C:\\\x81\x81\\", true},         // a trail byte that is itself in the lead range
+        {"C:\\\xB1\\", true},             // half-width ｱ is one byte
         {"/tmp/data/", true},
     };
     for (const auto& [folder, endsWithSeparator] : rows) {
         datafiles::setDirectory(folder);
-        EXPECT_EQ(datafiles::pathOf("param.dat"), std::string(folder) + (endsWithSeparator ? "" : "/") + "param.dat")
-            << folder;
+        EXPECT_EQ(datafiles::pathOf("param.dat"), std::string(folder) + (endsWithSeparator ? "" : "/") + "param.dat") << folder;
     }
     datafiles::setDirectory("");
+}
+
+std::vector<int64_t> loaded() {
+    const Options o = loadOptions();
+    return ints(o.awayIsRest, o.awayMinutes, o.quietFullscreen, o.allMonitors);
+}
+
+class OptionsFile : public MasterTest {};
+
+TEST_F(OptionsFile, DamagedFilesGiveDefaultsKeyByKeyAndTheOtherPageWritesAtOnceAndAtExit) {
+    static const char Garbage[] = "[options]\n\0\xff\x01=\nawayMinutes=3\n[options\nawayIsRest=1";
+    const auto defaults = ints(0, 5, 1, 1);
+    const std::pair<std::string, std::vector<int64_t>> rows[] = {  // a missing file is driven end to end
+        {"", defaults},
+        {"\xEF\xBB\xBF; note\n\n[ Options ]\n  AWAYMINUTES = 1 \n# awayIsRest=1\nawayIsRest=1", ints(1, 1, 1, 1)},
+        {"awayIsRest=1\n[other]\nawayMinutes=9\n[options]\nmystery=4\nno equals sign\n", defaults},
+        {"[options]\rawayMinutes=0\rawayIsRest=2\rquietFullscreen=-1\rallMonitors=1x", defaults},
+        {"[options]\nawayMinutes=61\nawayMinutes=8\nawayIsRest=99999999999999999999\n", defaults},
+        {std::string(Garbage, sizeof Garbage - 1), ints(0, 3, 1, 1)},
+        {"[options]\nawayMinutes=7\n" + std::string(8 << 20, 'x'), ints(0, 7, 1, 1)},
+    };
+    for (const auto& [text, expected] : rows) {
+        writeBytes(OptionsFileName, std::vector<uint8_t>(text.begin(), text.end()));
+        EXPECT_EQ(loaded(), expected) << text.substr(0, 60);
+    }
+    // The その他 page (its away box and time, the error for 0 and 61 and the shortcut are also driven
+    // end to end): Apply writes the file at once with both limits of the away time, reads the time
+    // leniently, and deletes no shortcut the program did not make; the options are written at exit.
+    const std::string error = "messageBox エラー 離席とみなす時間は1以上、60以下です 0";
+    for (auto [text, minutes] : {std::pair{"1", 1}, {"60", 60}, {"0", 5}, {"61", 5}, {"", 5}, {" 7x", 7}}) {
+        fake().calls.clear();
+        OtherPage::apply(*master, {true, text, minutes != 7, false, minutes == 60});
+        EXPECT_EQ(ints(fake().count(error), fake().starting("setStartupShortcut").size()), ints(minutes == 5, 0)) << text;
+        EXPECT_EQ(loaded(), ints(1, minutes, minutes != 7, minutes == 60)) << text;
+    }
+    fake().startupShortcut = true;
+    const OtherPageTexts texts = OtherPage::opening(*master->options);
+    EXPECT_EQ(ints(texts.awayChecked, std::stoi(texts.awayMinutes), texts.quietChecked, texts.logonChecked,
+                   texts.allMonitorsChecked), ints(1, 7, 0, 1, 0));
+    master->options->quietFullscreen = 1;
+    master->saveForShutdown();
+    const std::vector<uint8_t> file = readBytes(OptionsFileName);
+    EXPECT_EQ(std::string(file.begin(), file.end()),
+              "[options]\r\nawayIsRest=1\r\nawayMinutes=7\r\nquietFullscreen=1\r\nallMonitors=0\r\n");
+    master->options->awayIsRest = 0;
+    master.reset();
+    EXPECT_EQ(loaded(), ints(0, 7, 1, 0));
+    EXPECT_TRUE(fake().saw("replaceFile restwarden.ini"));  // through the atomic replace
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 #!/usr/bin/env python3
-"""Runs restwarden-report against generated data folders and checks what it prints.
-
-usage: test_report.py PATH_TO_restwarden-report
-"""
-import json, os, shutil, struct, subprocess, sys, tempfile, time
+"""Runs restwarden-report against generated data folders.  usage: test_report.py PATH_TO_restwarden-report"""
+import json, os, pathlib, struct, subprocess, sys, tempfile, time
 
 TOOL = sys.argv[1]
 os.environ["TZ"] = "Europe/Berlin"
@@ -30,31 +27,23 @@ def record(start, stretches, summarized=True):
     return bytes(minutes) + bytes(mean) + bytes(r % 256 if summarized else 0 for r in runs) + struct.pack("<I", start)
 
 
-def first_of_june():
-    s = []
-    for o in (0, 70):
-        s += [(480 + o, 529 + o, W), (530 + o, 534 + o, WO), (535 + o, 544 + o, R), (545 + o, 549 + o, RO)]
-    return record(local(2024, 6, 1, 7, 30), s)
-
-
-def third_of_june(summarized=True):
-    return record(local(2024, 6, 3, 7, 55), [(480, 529, W), (530, 539, R), (540, 569, STOP)], summarized)
+# 1 June: two sets of 50 work, 5 overrun, 10 rest, 5 overrun from 08:00; 3 June: today.
+DAY1 = record(local(2024, 6, 1, 7, 30), [(480 + o + a, 480 + o + b, code) for o in (0, 70)
+                                         for a, b, code in ((0, 49, W), (50, 54, WO), (55, 64, R), (65, 69, RO))])
+DAY3, DAY3_STALE = (record(local(2024, 6, 3, 7, 55), [(480, 529, W), (530, 539, R), (540, 569, STOP)], s) for s in (True, False))
+NOON, LATER = local(2024, 6, 3, 12), local(2024, 6, 5, 9)
 
 
 def run(files, *args):
     """Runs the tool on a folder holding `files`; checks that it changed nothing."""
-    path = tempfile.mkdtemp(prefix="rw-report-")
-    try:
+    with tempfile.TemporaryDirectory(prefix="rw-report-") as path:
         for name, data in files.items():
-            with open(os.path.join(path, name), "wb") as f:
-                f.write(data)
-        snapshot = lambda: {n: (open(os.path.join(path, n), "rb").read(), os.stat(os.path.join(path, n)).st_mtime_ns) for n in os.listdir(path)}
+            pathlib.Path(path, name).write_bytes(data)
+        snapshot = lambda: {p.name: (p.read_bytes(), p.stat().st_mtime_ns) for p in pathlib.Path(path).iterdir()}
         before = snapshot()
         done = subprocess.run([TOOL, "--dir", path] + [str(a) for a in args], capture_output=True)
         assert snapshot() == before, "the tool changed the folder"
         return done
-    finally:
-        shutil.rmtree(path)
 
 
 def out(files, now, fmt):
@@ -65,9 +54,8 @@ def out(files, now, fmt):
 
 
 def test_worked_example():
-    files = {"state.dat": first_of_june(), "stateTmp.dat": third_of_june()}
-    noon = local(2024, 6, 3, 12)
-    j = out(files, noon, "--json")
+    files = {"state.dat": DAY1, "stateTmp.dat": DAY3}
+    j = out(files, NOON, "--json")
     expected = {"compiled": True, "recordCount": 2, "dayCount": 3, "workHours": 2, "restHours": 0, "restPerHour": 20,
                 "setAverage": 66, "workExtensionRatio": 4, "restExtensionRatio": 20, "setMinutes": 66,
                 "score": [73, 65, 48, 70, 100], "total": 71, "verdict": "データがちょっと少ないっす。。",
@@ -76,37 +64,56 @@ def test_worked_example():
     for key, value in expected.items():
         assert j[key] == value or struct.pack("<f", j[key]) == struct.pack("<f", value), (key, j[key], value)
     assert sorted(j) == sorted(list(expected) + ["chartX", "chartY", "minuteShare"]), sorted(j)
-    # Shares of each code in 50ths: worked in both records, half overrun and half rest, no data.
-    shares = [[0, 50, 0, 0, 0, 0], [0, 0, 25, 25, 0, 0], [0, 0, 0, 0, 25, 25], [50, 0, 0, 0, 0, 0],
-              [25, 0, 25, 0, 0, 0]]
-    assert [j["minuteShare"][m] for m in (480, 530, 545, 180, 600)] == shares and len(j["minuteShare"]) == 1440
+    # Shares of each code in 50ths at 08:50: half overrun, half rest; the radar's fifth point.
+    assert j["minuteShare"][530] == [0, 0, 25, 25, 0, 0] and len(j["minuteShare"]) == 1440, j["minuteShare"][530]
     assert (j["chartX"][4], j["chartY"][4]) == (342, 178)
-    shown = run(files, "--now", noon).stdout.decode("utf-8")
+    shown = run(files, "--now", NOON).stdout.decode("utf-8")
     assert "通算使用頻度     2/   3日" in shown and "１日作業平均   1.3時間" in shown and " 71点" in shown, shown
-    # A saved day of an earlier date is counted as the next start would archive it; saved
-    # between two summaries, its stale summary fields are worked out again from its minutes.
-    later = local(2024, 6, 5, 9)
-    j, stale = out(files, later, "--json"), out(dict(files, **{"stateTmp.dat": third_of_june(False)}), later, "--json")
+    # A saved day of an earlier date is archived as the next start would, its stale summary worked out again.
+    j, stale = out(files, LATER, "--json"), out(dict(files, **{"stateTmp.dat": DAY3_STALE}), LATER, "--json")
     assert stale == j, [k for k in j if stale[k] != j[k]]
 
 
+def test_figures():
+    """Today's figures over a state.dat that holds only a piece of a record, which counts for nothing."""
+    rows = [  # today's stretches, what the JSON says
+        # rest overrun differs from work overrun: each ratio over its own plan
+        ([(360, 419, W), (420, 429, WO), (430, 439, R), (440, 444, RO)],
+         {"recordCount": 1, "dayCount": 1, "workHours": 1, "restHours": 0, "restPerHour": 15, "workExtensionRatio": 10,
+          "restExtensionRatio": 30, "setAverage": 85, "extensionBalance": 0.5}),
+        # a 300-minute set stored in a byte; overrun per hour clamps at 255
+        ([(360, 409, W), (410, 659, WO)], {"workHours": 5, "workExtensionRatio": 255, "restExtensionRatio": 0, "setAverage": 44}),
+        ([(360, 389, W), (390, 399, R)], {"workHours": 0, "workExtensionRatio": 0, "setAverage": 40, "restPerWorkHour": 20}),
+    ]
+    for stretches, figures in rows:
+        j = out({"state.dat": bytes([1]) * 1000, "stateTmp.dat": record(local(2024, 6, 3, 7, 55), stretches)}, NOON, "--json")
+        assert {k: j[k] for k in figures} == figures, (figures, {k: j[k] for k in figures})
+    # The same date recorded twice is one day; damaged minutes count for no code.
+    first, again = record(local(2024, 6, 1, 7, 30), []), record(local(2024, 6, 1, 8, 30), [])
+    j = out({"state.dat": first + again + bytes(range(6, 106)) + first[100:]}, local(2024, 6, 1, 20), "--json")
+    got = (j["recordCount"], j["dayCount"], j["usagePercent"], j["minuteShare"][50])
+    assert got == (4, 1, 400, [37, 0, 0, 0, 0, 0]), got
+
+
 def test_folders():
-    june1, june3 = first_of_june(), third_of_june()
-    noon, later = local(2024, 6, 3, 12), local(2024, 6, 5, 9)
     rows = [  # files, now, the CSV rows, then what the JSON says
-        ({"state.dat": june1, "stateTmp.dat": june3}, noon, [JUNE1, JUNE3], {"compiled": True}),
         # A trailing piece of a record is ignored.
-        ({"state.dat": june1 + june1[:700], "stateTmp.dat": june3}, noon, [JUNE1, JUNE3], {"recordCount": 2}),
-        ({"state.dat": june1, "stateTmp.dat": june3}, later, [JUNE1, JUNE3, JUNE5], {"recordCount": 3, "dayCount": 5}),
+        ({"state.dat": DAY1 + DAY1[:700], "stateTmp.dat": DAY3}, NOON, [JUNE1, JUNE3], {"recordCount": 2}),
+        ({"state.dat": DAY1, "stateTmp.dat": DAY3}, LATER, [JUNE1, JUNE3, JUNE5], {"recordCount": 3, "dayCount": 5}),
         # Records off in param.dat: the saved day is dropped, as the next start would.
-        ({"state.dat": june1, "stateTmp.dat": june3, "param.dat": bytes(284)}, later, [JUNE1, JUNE5],
-         {"recordCount": 2}),
+        ({"state.dat": DAY1, "stateTmp.dat": DAY3, "param.dat": bytes(284)}, LATER, [JUNE1, JUNE5], {"recordCount": 2}),
         # Already at the end of state.dat (stopped between the append and the next save): once.
-        ({"state.dat": june1 + june3, "stateTmp.dat": june3}, later, [JUNE1, JUNE3, JUNE5], {"recordCount": 3}),
+        ({"state.dat": DAY1 + DAY3, "stateTmp.dat": DAY3}, LATER, [JUNE1, JUNE3, JUNE5], {"recordCount": 3}),
         # Without state.dat nothing is evaluated, unless the saved day is to be archived.
-        ({}, noon, ["2024-06-03,0,0,0,0,0,1440"], {"compiled": False}),
-        ({"stateTmp.dat": june3}, noon, [JUNE3], {"compiled": False}),
-        ({"stateTmp.dat": june3}, later, [JUNE3, JUNE5], {"compiled": True, "recordCount": 2, "dayCount": 3}),
+        ({}, NOON, ["2024-06-03,0,0,0,0,0,1440"], {"compiled": False}),
+        ({"stateTmp.dat": DAY3}, NOON, [JUNE3], {"compiled": False}),
+        ({"stateTmp.dat": DAY3[:1000]}, NOON, ["2024-06-03,0,0,0,0,0,1440"], {}),  # too short to be a record: missing
+        ({"stateTmp.dat": DAY3}, LATER, [JUNE3, JUNE5], {"compiled": True, "recordCount": 2, "dayCount": 3}),
+        # Days are counted by the calendar, across the change to summer time (31 March has 23 hours).
+        ({"state.dat": record(local(2024, 3, 30, 23, 30), [])}, local(2024, 4, 2, 0, 30),
+         ["2024-03-30,0,0,0,0,0,1440", "2024-04-02,0,0,0,0,0,1440"], {"dayCount": 4}),
+        ({"state.dat": record(local(2024, 3, 1, 23), [])}, local(2024, 11, 1),
+         ["2024-03-01,0,0,0,0,0,1440", "2024-11-01,0,0,0,0,0,1440"], {"dayCount": 246}),
         # Any time a record can hold is taken, also after 2038.
         ({}, local(2040, 1, 1, 12), ["2040-01-01,0,0,0,0,0,1440"], {}),
         ({}, 4294967295, ["2106-02-07,0,0,0,0,0,1440"], {}),
@@ -126,6 +133,6 @@ def test_arguments():
 
 
 if __name__ == "__main__":
-    for test in (test_worked_example, test_folders, test_arguments):
+    for test in (test_worked_example, test_figures, test_folders, test_arguments):
         test()  # a failed check ends the run with its traceback and a non-zero status
         print("ok", test.__name__)
