@@ -39,6 +39,12 @@ e2e_begin() {
 }
 reg() { "$WINE64" reg add "$@" /f >/dev/null 2>&1; }
 
+e2e_use_wow64() {  # EXE before e2e_begin: a 32-bit program in WoW64 mode, with the DLLs scripts/deps.sh unpacks
+    export WINEDLLPATH=${RW_WOW64_LIB:-/opt/restwarden-wow64/lib}
+    [ -d "$WINEDLLPATH/i386-windows" ] || { log "no 32-bit Wine DLLs in $WINEDLLPATH: run scripts/deps.sh"; exit 1; }
+    EXE=$1
+}
+
 e2e_end() {
     local status=$? f
     [ -n "${E2E_APP:-}" ] && kill "$E2E_APP" 2>/dev/null
@@ -109,7 +115,7 @@ for span in spans:
 runs = [(c, len(list(g))) for c, g in itertools.groupby(m)]
 count = [sum(1 for c, _ in runs if c == k) for k in range(6)]
 mean = [min(sum(n for c, n in runs if c == k) // count[k], 255) if count[k] else 0 for k in range(6)]
-open(f, "ab").write(bytes(m) + bytes(mean) + bytes(n % 256 for n in count) + struct.pack("<I", int(time.time()) - int(ago) * 86400))
+open(f, "ab").write(bytes(m) + bytes(mean) + bytes(count) + struct.pack("<I", int(time.time()) - int(ago) * 86400))
 PY
 }
 

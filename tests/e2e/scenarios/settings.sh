@@ -12,8 +12,7 @@ wait_rect() {  # wait_rect =|!=: until the notice window is parked, or not; prin
     for _ in $(seq 1 100); do r=$(drv rect class=ALPHA); [ "$r" $1 "0 0 5 5 0" ] && break; sleep 0.1; done
     echo "${r% *}"
 }
-# The DLLs of the program's process among NAMES. (ole32 is left out: in a Japanese session Wine's
-# IME loads it for the first activated window, whatever the program loads.)
+# Which of NAMES the program has mapped (not ole32: Wine's IME loads it for the first activated window).
 mapped() { local d; for d; do grep -qi "/$d.dll" "/proc/$E2E_APP/maps" && echo -n "$d "; done; }
 python3 -c "import wave,sys; w=wave.open(sys.argv[1],'wb'); w.setnchannels(1); w.setsampwidth(1); w.setframerate(8000); w.writeframes(bytes([128])*800)" "$DATA/bell.wav"
 
@@ -70,4 +69,4 @@ check "OK closes it" drv wait-gone "$LONGREST" 5000
 eq "this rest lasts 45 minutes" "$(tip)" "休憩中です。あと45分 [0 / 45分]"
 e2e_app_exit
 eq "param.dat: work 25, rest 10, WAV, motion put back by Cancel" "$(fields 272:4 276:4 4:1 1:1)" "272:25 276:10 4:7 1:3"
-eq "the WAV file in param.dat" "$(dd if="$DATA/param.dat" bs=1 skip=12 count=260 2>/dev/null | tr -d '\0')" "Z:${DATA//\//\\}\\bell.wav"
+eq "the WAV file in param.dat" "$(tail -c +13 "$DATA/param.dat" | head -c 260 | tr -d '\0')" "Z:${DATA//\//\\}\\bell.wav"

@@ -2,9 +2,7 @@
 # The shipped 32-bit program's files under WoW64 (it paints nothing there) in a folder 表 (95 5C in CP932),
 # through a second start, a day state.dat could not take, minute ticks, a session end and the report tool.
 source "$(dirname "$0")/../lib.sh"
-export WINEDLLPATH=${RW_WOW64_LIB:-/opt/restwarden-wow64/lib}  # the 32-bit DLLs scripts/deps.sh unpacks
-[ -d "$WINEDLLPATH/i386-windows" ] || { log "no 32-bit Wine DLLs in $WINEDLLPATH: run scripts/deps.sh"; exit 1; }
-EXE=${RW_I686_EXE:-${RW_SOURCE:?}/build/i686/RestWarden.exe}
+e2e_use_wow64 "${RW_I686_EXE:-${RW_SOURCE:?}/build/i686/RestWarden.exe}"
 [ -f "$EXE" ] || { log "no $EXE: bash scripts/build.sh i686"; exit 1; }
 e2e_begin shipped_i686
 parent=$DATA DATA="$DATA/表"
@@ -29,7 +27,7 @@ stamp=$(stat -c %Y "$DATA/param.dat")
 eq "second start: exit code, param.dat untouched, one main window" \
     "$second $(stat -c %Y "$DATA/param.dat") $(drv rect class=MAIN | wc -l)" "0 $stamp 1"
 e2e_app_exit
-eq "param.dat written back unchanged, yesterday still waiting" "$(hexof "$DATA/param.dat") $(stat -c %s "$DATA/stateWait.dat")" "$before 1456"
+eq "param.dat written back, yesterday waiting" "$(hexof "$DATA/param.dat") $(stat -c %s "$DATA/stateWait.dat")" "$before 1456"
 
 # Now state.dat takes days; the session ends after three minute ticks.
 rmdir "$DATA/state.dat"
