@@ -1,30 +1,10 @@
-// rwdriver: a console program that finds the program's windows and pokes them the way
-// Windows would, for the end-to-end tests under Wine.
-//
-// WINDOW is "class=NAME", "title=TEXT" or both joined by ';' (a top-level window); ";child=TEXT"
-// picks its descendant with that text (a property page); ";visible" skips hidden windows.
-// Texts are UTF-8 in and out; numbers decimal or 0x-hex.
-//
-//   wait WINDOW [ms] / wait-gone WINDOW [ms]   until it exists (prints its handle) / is gone
-//   post WINDOW MSG WPARAM LPARAM              PostMessage
-//   rect WINDOW                                "x y w h alpha" of every matching window (alpha -1: none)
-//   text WINDOW [ID] / set-text WINDOW ID TEXT  text of the window or its control ID / WM_SETTEXT
-//   command WINDOW ID                          WM_COMMAND(ID, BN_CLICKED), as a button press
-//   bm-click WINDOW ID / checked WINDOW ID     BM_CLICK / BM_GETCHECK of control ID
-//   follow WINDOW MS     prints "ms x y w h alpha" at each change of rect or alpha until the
-//                        window has left the parked state (5 x 5 at 0,0, alpha 0) and stayed
-//                        back for 0.5 s (exit 0), or MS passed (exit 1)
-//   wait-cover WINDOW X Y MARGIN MS            until X,Y lies MARGIN px inside the window
-//   pixel [WINDOW] X Y [X Y ...]               RRGGBB per point, on screen or in WINDOW's client area
-//   keep                                       waits forever (keeps the Wine session warm)
-//   cover                                      a borderless window over the whole screen, in front,
-//                                              until the driver is killed
-//   shortcut PATH                              target and working folder of a shell link, a line each
+// rwdriver: finds the program's windows and pokes them the way Windows would, for the end-to-end tests.
+// Texts are UTF-8; WINDOW is "class=NAME;title=TEXT" (either part), ";child=TEXT" a descendant, ";visible".
 #include <windows.h>
-#include <shobjidl.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,48 +35,24 @@ std::wstring textOf(HWND w) {  // with a timeout: a window busy in a modal loop 
     return buffer;
 }
 
-std::wstring classOf(HWND w) {
-    wchar_t buffer[256] = {};
-    GetClassNameW(w, buffer, 256);
-    return buffer;
-}
-
-struct Search {
-    std::wstring part[3];  // class, title, child
-    bool has[3] = {}, visible = false, child = false;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK match(HWND w, LPARAM parameter) {
-    Search& s = *reinterpret_cast<Search*>(parameter);
-    if (s.child) {
-        if (textOf(w) != s.part[2]) return TRUE;
-    } else if ((s.has[0] && classOf(w) != s.part[0]) || (s.visible && !IsWindowVisible(w)) || (s.has[1] && textOf(w) != s.part[1])) {
-        return TRUE;
-    }
-    s.found.push_back(w);
-    return TRUE;
-}
-
 // Every window that matches, top-level ones in Z order.
 std::vector<HWND> findAll(const std::string& text) {
-    Search s;
-    for (size_t start = 0, end; start <= text.size(); start = end + 1) {
-        end = text.find(';', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string item = text.substr(start, end - start);
-        s.visible |= item == "visible";
+    std::wstring part[3];  // class, title, child
+    bool has[3] = {}, visible = false;
+    std::istringstream items(text);
+    for (std::string item; std::getline(items, item, ';');) {
+        visible |= item == "visible";
         const char* keys[3] = {"class=", "title=", "child="};
         for (int k = 0; k < 3; ++k)
-            if (item.rfind(keys[k], 0) == 0) s.part[k] = wide(item.substr(6)), s.has[k] = true;
+            if (item.rfind(keys[k], 0) == 0) part[k] = wide(item.substr(6)), has[k] = true;
     }
-    EnumWindows(match, reinterpret_cast<LPARAM>(&s));
-    if (!s.found.empty() && s.has[2]) {
-        HWND top = s.found[0];
-        s.found.clear(), s.child = true;
-        EnumChildWindows(top, match, reinterpret_cast<LPARAM>(&s));
+    std::vector<HWND> found;
+    const wchar_t* name[3] = {has[0] ? part[0].c_str() : nullptr, has[1] ? part[1].c_str() : nullptr, part[2].c_str()};
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, name[0], name[1])) != nullptr;) {
+        HWND hit = has[2] ? FindWindowExW(w, nullptr, nullptr, name[2]) : w;
+        if (hit && (!visible || IsWindowVisible(w))) found.push_back(hit);
     }
-    return s.found;
+    return found;
 }
 
 HWND need(const std::string& text) {
@@ -123,26 +79,19 @@ int main(int argc, char** argv) {
     // Wine hands a console program its arguments in the ANSI code page (932 here).
     std::vector<std::string> args;
     for (int i = 0; i < argc; ++i) args.push_back(utf8(wide(argv[i], CP_ACP)));
-    auto arg = [&](int i) -> const char* {
-        if (i >= argc) fail("usage: rwdriver COMMAND ARGS", "(see the source)");
-        return args[static_cast<size_t>(i)].c_str();
-    };
+    auto arg = [&](int i) { return i < argc ? args[static_cast<size_t>(i)].c_str() : ""; };
     auto num = [&](int i) { return number(arg(i)); };
     const std::string cmd = arg(1);
-    if (cmd == "wait" || cmd == "wait-gone") {
+    if (cmd == "wait" || cmd == "wait-gone") {  // WINDOW [MS]: until it exists / is gone
         const DWORD timeout = argc > 3 ? static_cast<DWORD>(num(3)) : 10000, start = GetTickCount();
         for (;; Sleep(50)) {
-            const std::vector<HWND> all = findAll(arg(2));
-            if (cmd == "wait" && !all.empty()) return std::printf("%p\n", static_cast<void*>(all[0])), 0;
-            if (cmd == "wait-gone" && all.empty()) return 0;
+            if (findAll(arg(2)).empty() == (cmd == "wait-gone")) return 0;
             if (GetTickCount() - start > timeout) fail("timed out on", cmd + " " + arg(2));
         }
     }
-    if (cmd == "post") {
-        HWND w = need(arg(2));
-        return PostMessageW(w, static_cast<UINT>(num(3)), static_cast<WPARAM>(num(4)), static_cast<LPARAM>(num(5))) ? 0 : 1;
-    }
-    if (cmd == "rect") {
+    if (cmd == "post")  // WINDOW MSG WPARAM LPARAM
+        return PostMessageW(need(arg(2)), static_cast<UINT>(num(3)), static_cast<WPARAM>(num(4)), static_cast<LPARAM>(num(5))) ? 0 : 1;
+    if (cmd == "rect") {  // WINDOW: "x y w h alpha" of every match (alpha -1: not layered)
         for (HWND w : findAll(arg(2))) {
             RECT r;
             GetWindowRect(w, &r);
@@ -150,53 +99,39 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    // text WINDOW [ID]: of the window or its control ID; set-text WINDOW ID TEXT
     if (cmd == "text") return std::printf("%s\n", utf8(textOf(argc > 3 ? control(need(arg(2)), arg(3)) : need(arg(2)))).c_str()), 0;
     if (cmd == "set-text") {
         const std::wstring text = wide(arg(4));
         DWORD_PTR result = 0;
         return SendMessageTimeoutW(control(need(arg(2)), arg(3)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 1000, &result) ? 0 : 1;
     }
-    if (cmd == "command") {
-        HWND w = need(arg(2));
-        const int id = static_cast<int>(num(3));
-        return PostMessageW(w, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(w, id))) ? 0 : 1;
-    }
+    // bm-click WINDOW ID: BM_CLICK of control ID
     if (cmd == "bm-click") return PostMessageW(control(need(arg(2)), arg(3)), BM_CLICK, 0, 0) ? 0 : 1;
-    if (cmd == "checked") {
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(control(need(arg(2)), arg(3)), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 1000, &result);
-        return std::printf("%d\n", static_cast<int>(result)), 0;
-    }
+    // follow WINDOW MS: "ms x y w h alpha" at each change, until the window has left the parked state (5 x 5
+    // at 0,0, alpha 0) and stayed back 0.5 s (exit 0), or MS passed (exit 1)
     if (cmd == "follow") {
         HWND w = need(arg(2));
-        const long long timeout = num(3);
-        LARGE_INTEGER frequency, start, now;
-        QueryPerformanceFrequency(&frequency);
-        QueryPerformanceCounter(&start);
-        RECT last = {-1, -1, -1, -1};
+        const ULONGLONG start = GetTickCount64(), timeout = static_cast<ULONGLONG>(num(3));
+        RECT last = {-1, -1, -1, -1}, r;
         int lastAlpha = -2;
         bool left = false;
-        for (long long parkedSince = -1;; Sleep(2)) {
-            QueryPerformanceCounter(&now);
-            const long long ms = (now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart;
-            RECT r;
+        for (ULONGLONG lastAway = 0;; Sleep(2)) {
+            const ULONGLONG ms = GetTickCount64() - start;
             if (!GetWindowRect(w, &r)) return 1;
             const int a = alphaOf(w);
             if (!EqualRect(&r, &last) || a != lastAlpha) {
-                std::printf("%lld %ld %ld %ld %ld %d\n", ms, r.left, r.top, r.right - r.left, r.bottom - r.top, a);
+                std::printf("%llu %ld %ld %ld %ld %d\n", ms, r.left, r.top, r.right - r.left, r.bottom - r.top, a);
                 std::fflush(stdout);
                 last = r, lastAlpha = a;
             }
-            const bool parked = r.left == 0 && r.top == 0 && r.right == 5 && r.bottom == 5 && a == 0;
-            if (!parked) left = true, parkedSince = -1;
-            else if (parkedSince < 0) parkedSince = ms;
-            // The runs of a series follow each other within milliseconds: the end is a window
-            // that stays parked for half a second.
-            if (left && parkedSince >= 0 && ms - parkedSince >= 500) return 0;
+            // A series' runs follow each other within milliseconds: it ends parked for half a second.
+            if (r.left != 0 || r.top != 0 || r.right != 5 || r.bottom != 5 || a != 0) left = true, lastAway = ms;
+            if (left && ms - lastAway >= 500) return 0;
             if (ms > timeout) return 1;
         }
     }
-    if (cmd == "wait-cover") {
+    if (cmd == "wait-cover") {  // WINDOW X Y MARGIN MS: until X,Y lies MARGIN px inside the window
         HWND w = need(arg(2));
         const POINT p = {static_cast<LONG>(num(3)), static_cast<LONG>(num(4))};
         const LONG margin = static_cast<LONG>(num(5));
@@ -204,12 +139,11 @@ int main(int argc, char** argv) {
             RECT r;
             GetWindowRect(w, &r);
             InflateRect(&r, -margin, -margin);
-            if (PtInRect(&r, p)) return std::printf("%ld %ld\n", r.left + margin, r.top + margin), 0;
+            if (PtInRect(&r, p)) return 0;
             if (GetTickCount64() > until) return 1;
         }
     }
-    if (cmd == "pixel") {
-        // All points read at once, so that they show one moment of a moving window.
+    if (cmd == "pixel") {  // [WINDOW] X Y...: RRGGBB on screen or in the client area, one moment for all
         const bool inWindow = argc % 2 == 1;
         HWND w = inWindow ? need(arg(2)) : nullptr;
         HDC dc = GetDC(nullptr);
@@ -221,7 +155,7 @@ int main(int argc, char** argv) {
         }
         return ReleaseDC(nullptr, dc), 0;
     }
-    if (cmd == "cover") {
+    if (cmd == "cover") {  // a topmost window over the whole screen until killed
         HWND w = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 0, 0,
                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
                                  nullptr, nullptr);
@@ -230,22 +164,7 @@ int main(int argc, char** argv) {
         while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
         return 0;
     }
-    if (cmd == "shortcut") {
-        CoInitialize(nullptr);
-        IShellLinkA* link = nullptr;
-        IPersistFile* file = nullptr;
-        char target[MAX_PATH] = {}, folder[MAX_PATH] = {};
-        if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                    reinterpret_cast<void**>(&link))) ||
-            FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) ||
-            FAILED(file->Load(wide(arg(2)).c_str(), STGM_READ)))
-            return 1;
-        link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
-        link->GetWorkingDirectory(folder, MAX_PATH);
-        std::printf("%s\n%s\n", utf8(wide(target, CP_ACP)).c_str(), utf8(wide(folder, CP_ACP)).c_str());
-        return 0;
-    }
-    if (cmd == "keep")
+    if (cmd == "keep")  // keeps the Wine session warm
         for (;;) Sleep(60000);
     fail("unknown command", cmd);
 }
