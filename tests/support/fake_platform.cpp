@@ -1,10 +1,11 @@
 #include "tests/support/fake_platform.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 std::unique_ptr<FakePlatform> instance;
@@ -22,8 +23,7 @@ bool next(std::vector<bool>& results) {
 
 // Records a call that also goes to the window's own list.
 void windowCall(platform::WindowHandle window, const std::string& line) {
-    fake().record(line);
-    std::lock_guard<std::mutex> guard(fake().lock);
+    std::lock_guard<std::mutex> guard(fake().record(line).lock);
     fake().windowCalls[window].push_back(line);
 }
 }  // namespace
@@ -34,9 +34,10 @@ FakePlatform& fake() {
 }
 void resetFake() { instance = std::make_unique<FakePlatform>(); }
 
-void FakePlatform::record(const std::string& line) {
+FakePlatform& FakePlatform::record(const std::string& line) {
     std::lock_guard<std::mutex> guard(lock);
     calls.push_back(line);
+    return *this;
 }
 
 std::vector<std::string> FakePlatform::starting(const std::string& prefix) const {
@@ -96,8 +97,7 @@ bool notifyIcon(TrayOp op, const TrayData& data) {
 bool lastTrayFailureWasTimeout() { return fake().trayFailureIsTimeout; }
 
 bool showBalloon(WindowHandle, const char* title, const char* text) {
-    FakePlatform& f = fake();
-    f.record("showBalloon " + str(title) + " / " + str(text));
+    FakePlatform& f = fake().record("showBalloon " + str(title) + " / " + str(text));
     f.balloonTitle = str(title);
     f.balloonText = str(text);
     ++f.balloons;
@@ -122,8 +122,7 @@ int32_t menuItemState(MenuHandle, unsigned id) {
     return it == fake().menuStates.end() ? -1 : static_cast<int32_t>(it->second);
 }
 void setMenuItemState(MenuHandle, unsigned id, uint32_t state) {
-    fake().record("setMenuItemState " + std::to_string(id) + " " + std::to_string(state));
-    fake().menuStates[id] = state;
+    fake().record("setMenuItemState " + std::to_string(id) + " " + std::to_string(state)).menuStates[id] = state;
 }
 void trackPopupMenu(MenuHandle, WindowHandle, int x, int y) {
     fake().record("trackPopupMenu " + std::to_string(x) + "," + std::to_string(y));
@@ -155,19 +154,15 @@ int userNotificationState() { return 5; }  // QUNS_ACCEPTS_NOTIFICATIONS
 ForegroundWindow foregroundWindow() { return fake().foreground; }
 bool startupShortcutExists() { return fake().startupShortcut; }
 bool setStartupShortcut(bool present, const std::string& folder) {
-    fake().record("setStartupShortcut " + std::to_string(present) + " " + folder);
-    fake().startupShortcut = present;
+    fake().record("setStartupShortcut " + std::to_string(present) + " " + folder).startupShortcut = present;
     return true;
 }
 
 void messageBox(WindowHandle, const char* text, const char* caption, unsigned style) {
-    fake().record("messageBox " + str(caption) + " " + str(text) + " " + std::to_string(style));
-    if (fake().onMessageBox) fake().onMessageBox(str(text));
+    FakePlatform& f = fake().record("messageBox " + str(caption) + " " + str(text) + " " + std::to_string(style));
+    if (f.onMessageBox) f.onMessageBox(str(text));
 }
-void messageBeep(uint32_t type) {
-    fake().record("messageBeep " + std::to_string(type));
-    fake().beeps.push_back(type);
-}
+void messageBeep(uint32_t type) { fake().record("messageBeep " + std::to_string(type)).beeps.push_back(type); }
 WindowHandle createMciWindow(WindowHandle) {
     fake().record("createMciWindow");
     return &mciWindow;
@@ -178,32 +173,27 @@ intptr_t sendMessage(WindowHandle, unsigned message, uintptr_t wParam, intptr_t 
     // The open message carries a path; the others should carry 0, which is shown as is.
     const std::string end = message == 0x499 && lParam ? reinterpret_cast<const char*>(lParam) : std::to_string(lParam);
     const std::string text = head + end;
-    fake().record("sendMessage " + text);
-    fake().mciMessages.push_back(text);
+    fake().record("sendMessage " + text).mciMessages.push_back(text);
     return 0;
 }
 
 bool startThread(void (*routine)(), uint32_t* threadId) {
-    FakePlatform& f = fake();
-    f.record("startThread");
+    FakePlatform& f = fake().record("startThread");
     if (f.threadStartFails) return false;
     std::lock_guard<std::mutex> guard(f.lock);
     f.threads.push_back(routine);
     if (threadId) *threadId = static_cast<uint32_t>(f.threads.size());
     return true;
 }
-void sleepMilliseconds(unsigned ms) {
-    fake().record("sleep " + std::to_string(ms));
-    fake().monotonic += ms;
-}
+void sleepMilliseconds(unsigned ms) { fake().record("sleep " + std::to_string(ms)).monotonic += ms; }
 uint64_t monotonicMilliseconds() { return fake().monotonic; }
 
 InputTicks inputTicks() { return fake().input; }
 void watchSessionChanges(WindowHandle) { fake().record("watchSessionChanges"); }
 void unwatchSessionChanges(WindowHandle) { fake().record("unwatchSessionChanges"); }
 void runDialog(Dialog which, WindowHandle) {
-    fake().record("runDialog " + std::to_string(static_cast<int>(which)));
-    if (fake().onDialog) fake().onDialog(which);
+    FakePlatform& f = fake().record("runDialog " + std::to_string(static_cast<int>(which)));
+    if (f.onDialog) f.onDialog(which);
 }
 
 }  // namespace platform

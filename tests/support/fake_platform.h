@@ -26,7 +26,7 @@ struct FakePlatform {
 
     // What the fake saw.
     std::vector<std::string> calls;
-    platform::TrayData tray;  // the last record notifyIcon accepted
+    platform::TrayData tray;                                                 // the last record notifyIcon accepted
     std::map<platform::WindowHandle, std::vector<std::string>> windowCalls;  // moves and opacities by window
     std::string balloonTitle, balloonText;
     int balloons = 0;
@@ -37,11 +37,11 @@ struct FakePlatform {
     std::vector<void (*)()> threads;  // routines started and not yet run
 
     std::function<void(const std::string&)> onMessageBox;  // runs while a box is "open", with its text
-    std::function<void(platform::Dialog)> onDialog;         // runs instead of a modal dialog
-    void runThreads();  // runs the started routines in order until none is left
+    std::function<void(platform::Dialog)> onDialog;        // runs instead of a modal dialog
+    void runThreads();                                     // runs the started routines in order until none is left
 
-    std::mutex lock;  // the notice worker may call in from another thread
-    void record(const std::string& line);
+    std::mutex lock;                                // the notice worker may call in from another thread
+    FakePlatform& record(const std::string& line);  // returns the fake, for what the call also changes
     bool saw(const std::string& line) const { return std::find(calls.begin(), calls.end(), line) != calls.end(); }
     int count(const std::string& prefix) const { return static_cast<int>(starting(prefix).size()); }
     // The calls that start with `prefix`, in order; the index of the first (calls.size() if none).
