@@ -34,25 +34,6 @@ FakePlatform& fake() {
 }
 void resetFake() { instance = std::make_unique<FakePlatform>(); }
 
-FakePlatform& FakePlatform::record(const std::string& line) {
-    std::lock_guard<std::mutex> guard(lock);
-    calls.push_back(line);
-    return *this;
-}
-
-std::vector<std::string> FakePlatform::starting(const std::string& prefix) const {
-    std::vector<std::string> out;
-    for (const auto& c : calls)
-        if (c.compare(0, prefix.size(), prefix) == 0) out.push_back(c);
-    return out;
-}
-
-size_t FakePlatform::first(const std::string& prefix) const {
-    size_t i = 0;
-    while (i < calls.size() && calls[i].compare(0, prefix.size(), prefix) != 0) ++i;
-    return i;
-}
-
 void FakePlatform::runThreads() {
     while (true) {
         std::unique_lock<std::mutex> guard(lock);

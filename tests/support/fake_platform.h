@@ -40,13 +40,27 @@ struct FakePlatform {
     std::function<void(platform::Dialog)> onDialog;        // runs instead of a modal dialog
     void runThreads();                                     // runs the started routines in order until none is left
 
-    std::mutex lock;                                // the notice worker may call in from another thread
-    FakePlatform& record(const std::string& line);  // returns the fake, for what the call also changes
+    std::mutex lock;  // the notice worker may call in from another thread
+    // Appends a call; returns the fake, for what the call also changes.
+    FakePlatform& record(const std::string& line) {
+        std::lock_guard<std::mutex> guard(lock);
+        calls.push_back(line);
+        return *this;
+    }
     bool saw(const std::string& line) const { return std::find(calls.begin(), calls.end(), line) != calls.end(); }
     int count(const std::string& prefix) const { return static_cast<int>(starting(prefix).size()); }
     // The calls that start with `prefix`, in order; the index of the first (calls.size() if none).
-    std::vector<std::string> starting(const std::string& prefix) const;
-    size_t first(const std::string& prefix) const;
+    std::vector<std::string> starting(const std::string& prefix) const {
+        std::vector<std::string> out;
+        for (const auto& c : calls)
+            if (c.rfind(prefix, 0) == 0) out.push_back(c);
+        return out;
+    }
+    size_t first(const std::string& prefix) const {
+        size_t i = 0;
+        while (i < calls.size() && calls[i].rfind(prefix, 0) != 0) ++i;
+        return i;
+    }
 };
 
 // The one fake; resetFake() before each test.

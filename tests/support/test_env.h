@@ -51,13 +51,12 @@ class DataFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         resetFake();
-        datafiles::faults() = datafiles::Faults{};
         char pattern[] = "/tmp/restwarden-test-XXXXXX";
         folder = mkdtemp(pattern);
         datafiles::setDirectory(folder);
     }
     void TearDown() override {
-        datafiles::faults() = datafiles::Faults{};
+        datafiles::faults() = datafiles::Faults{};  // for the next test, whatever this one injected
         std::filesystem::remove_all(folder);
     }
 

@@ -30,10 +30,10 @@ std::vector<int> verticals(const DisplayList& list, Colour colour, int top, int 
     return xs;
 }
 
-// The painting lies inside the client area, above the OK button.
-bool inside(const DisplayList& list, const layout::Frame& frame) {
-    const Bounds b = boundsOf(list);
-    return b.left >= 0 && b.top >= 0 && b.right < frame.clientWidth && b.bottom < frame.okTop;
+// The painting lies inside the client area above the OK button, and the button inside the client area.
+bool fits(const Bounds& b, const layout::Frame& frame) {
+    return b.left >= 0 && b.top >= 0 && b.right < frame.clientWidth && b.bottom < frame.okTop &&
+           frame.okTop + layout::pixelsDown(OK_CY) <= frame.clientHeight;
 }
 
 TEST(WorkStatusStrip, LabelsMarksAndEveryThirdMinuteAsAColumnInItsCodesColour) {
@@ -69,11 +69,10 @@ TEST(WorkStatusStrip, LabelsMarksAndEveryThirdMinuteAsAColumnInItsCodesColour) {
         const int k = c.points[0].x - 10, code = k % 6;
         ASSERT_NE(code, 0) << k;
         EXPECT_EQ(ints(c.points[0].y, c.points[1].x, c.points[1].y, c.brush, c.pen.colour),
-                  ints(53, 11 + k, 67, colours[code], colours[code]))
-            << k;
+                  ints(53, 11 + k, 67, colours[code], colours[code])) << k;
     }
     EXPECT_EQ(columns.back().points[0].x, 489);  // 23:57
-    EXPECT_TRUE(inside(list, layout::ProgressFrame));
+    EXPECT_TRUE(fits(boundsOf(list), layout::ProgressFrame));
 }
 
 class Report : public ::testing::Test {
@@ -148,7 +147,11 @@ TEST_F(Report, MinuteChartStacksTheSharesAndStaysInsideTheClientArea) {
     const DrawOp &top = list[list.size() - 9], &bottom = list[list.size() - 2];
     EXPECT_EQ(ints(top.pen.colour, top.points[0].y, bottom.pen.colour, bottom.points[0].y),
               ints(Light, 338, Dark, 391));
-    EXPECT_TRUE(inside(list, layout::TusanFrame));
+    EXPECT_TRUE(fits(boundsOf(list), layout::TusanFrame));
+}
+
+TEST(VersionDialog, ThePictureAndOkFitTheClientArea) {
+    EXPECT_TRUE(fits(Bounds{20, 10, 191, 90, false}, layout::VersionFrame));  // the 172 x 81 picture at (20, 10)
 }
 
 // At 144 and 192 DPI positions and font heights grow 1.5 or 2 times, halves rounded away from zero; pens
