@@ -19,8 +19,7 @@ struct FakePlatform {
     std::vector<platform::MonitorArea> monitors;  // empty: the one screen above at 96 DPI
     bool leftButton = false, threadStartFails = false, startupShortcut = false;
     std::vector<bool> trayAddResults, trayModifyResults;  // consumed by each call; empty means success
-    bool trayFailureIsTimeout = true;
-    bool balloonResult = true;
+    bool trayFailureIsTimeout = true, balloonResult = true;
     platform::ForegroundWindow foreground;
     platform::InputTicks input;
 
