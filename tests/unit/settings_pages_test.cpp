@@ -58,6 +58,7 @@ protected:
 };
 
 TEST_F(SettingsPages, TimeOpensOnTheValuesAndApplyTakesZeroToThreeHundredAtOnce) {
+    ticks(3);
     p().workMinutes = 25, p().logOutput = 0;
     const TimePageTexts texts = TimePage::opening(p());
     EXPECT_EQ(texts.work + " " + texts.rest + " " + std::to_string(texts.logChecked) + texts.endLabel,
@@ -68,14 +69,13 @@ TEST_F(SettingsPages, TimeOpensOnTheValuesAndApplyTakesZeroToThreeHundredAtOnce)
         {"301", "25", true, {WorkError}, {60, 25, 25, 1}},  // out of range: the default
         {"-1", "999", true, {WorkError, RestError}, {60, 5, 5, 1}},
         {"25", "10", true, {}, {25, 10, 10, 1}}};
-    ticks(3);
     for (const auto& [work, rest, log, shown, after] : rows) {
         fake().calls.clear();
         TimePage::apply(*master, work, rest, log);
         EXPECT_EQ(boxes(), shown) << work;
         EXPECT_EQ(ints(p().workMinutes, p().restMinutes, p().currentRestMinutes, p().logOutput), after) << work;
     }
-    EXPECT_STREQ(fake().tray.tip, "作業中です。あと22分 [3 / 25分]");  // shown at once
+    EXPECT_STREQ(fake().tray.tip, "作業中です。あと22分 [3 / 25分]");  // shown at once, not at the next tick
 }
 
 TEST_F(SettingsPages, MoveClicksWriteAtOnceAndCancelRestoresTheLastAppliedValues) {
@@ -93,8 +93,6 @@ TEST_F(SettingsPages, MoveClicksWriteAtOnceAndCancelRestoresTheLastAppliedValues
     page.cancel(*master);
     EXPECT_EQ(move(), ints(3, 1, 1, 255));
     EXPECT_TRUE(fake().saw("opacity 0") && fake().saw("moveWindow 0,0 5x5 norepaint"));  // parked
-    page.open(p());
-    page.click(*master, 13);
     page.takeColour(*master, 0xFF0000);
     page.apply(*master, MoveChecks{13, 17, 18});
     page.click(*master, 14);
