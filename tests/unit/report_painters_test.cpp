@@ -55,13 +55,11 @@ TEST(WorkStatusStrip, LabelsMarksAndEveryThirdMinuteAsAColumnInItsCodesColour) {
         if (i % 4) halfHours.push_back(10 * i + 9);
     for (int h = 1; h <= 23; h += 2) oddHours.push_back(10 + 20 * h), evenLight.push_back(29 + 20 * h);
     evenLight.pop_back();  // the frame stands there
-    EXPECT_EQ(verticals(list, rgb(170, 170, 170), 50, 70), halfHours);
-    EXPECT_EQ(verticals(list, rgb(119, 119, 119), 50, 70), oddHours);
-    EXPECT_EQ(verticals(list, Light, 45, 75), evenLight);
-    // The frame, noon and the hour marks: a light line, and a dark one a pixel to its right.
-    EXPECT_EQ(verticals(list, Light, 35, 85), (std::vector<int>{6, 9, 490, 493}));
-    EXPECT_EQ(verticals(list, Dark, 35, 85), (std::vector<int>{7, 10, 491, 494}));
-    EXPECT_EQ(verticals(list, Dark, 40, 80), std::vector<int>{250});
+    // Half and odd hours, then the even hours, the frame and noon: a light line and a dark one to its right.
+    const std::tuple<Colour, int, int, std::vector<int>> marks[] = {
+        {rgb(170, 170, 170), 50, 70, halfHours}, {rgb(119, 119, 119), 50, 70, oddHours}, {Light, 45, 75, evenLight},
+        {Light, 35, 85, {6, 9, 490, 493}}, {Dark, 35, 85, {7, 10, 491, 494}}, {Dark, 40, 80, {250}}};
+    for (const auto& [colour, top, bottom, xs] : marks) EXPECT_EQ(verticals(list, colour, top, bottom), xs) << top;
     const Colour colours[6] = {0, Red, rgb(187, 17, 17), rgb(34, 85, 255), rgb(17, 25, 187), Grey};
     const std::vector<DrawOp> columns = ofKind(list, Kind::Rectangle);
     ASSERT_EQ(columns.size(), 399u);  // every sixth column holds no data, one is damaged
