@@ -1,17 +1,18 @@
 #include "tests/support/fake_platform.h"
 
-#include <algorithm>
+#include <unistd.h>
+
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <unistd.h>
-
-#include "app/menu.h"
+#include <memory>
 
 namespace {
-FakePlatform* instance = nullptr;
+std::unique_ptr<FakePlatform> instance;
+int menuBar, popupMenu, mciWindow;  // distinct handles the product only compares and passes back
 
 std::string str(const char* s) { return s ? s : "(null)"; }
+
 // The next of the queued results (consumed); true once the queue is empty.
 bool next(std::vector<bool>& results) {
     if (results.empty()) return true;
@@ -19,51 +20,27 @@ bool next(std::vector<bool>& results) {
     results.erase(results.begin());
     return ok;
 }
+
+// Records a call that also goes to the window's own list.
+void windowCall(platform::WindowHandle window, const std::string& line) {
+    std::lock_guard<std::mutex> guard(fake().record(line).lock);
+    fake().windowCalls[window].push_back(line);
+}
 }  // namespace
 
 FakePlatform& fake() {
-    if (!instance) instance = new FakePlatform;
+    if (!instance) resetFake();
     return *instance;
 }
-
-void resetFake() {
-    delete instance;
-    instance = new FakePlatform;
-}
-
-void FakePlatform::record(const std::string& line) {
-    std::lock_guard<std::mutex> guard(lock);
-    calls.push_back(line);
-}
-
-bool FakePlatform::saw(const std::string& line) const {
-    return std::find(calls.begin(), calls.end(), line) != calls.end();
-}
-
-int FakePlatform::count(const std::string& prefix) const { return static_cast<int>(starting(prefix).size()); }
-
-std::vector<std::string> FakePlatform::starting(const std::string& prefix) const {
-    std::vector<std::string> out;
-    for (const auto& c : calls)
-        if (c.compare(0, prefix.size(), prefix) == 0) out.push_back(c);
-    return out;
-}
-
-size_t FakePlatform::first(const std::string& prefix) const {
-    size_t i = 0;
-    while (i < calls.size() && calls[i].compare(0, prefix.size(), prefix) != 0) ++i;
-    return i;
-}
+void resetFake() { instance = std::make_unique<FakePlatform>(); }
 
 void FakePlatform::runThreads() {
     while (true) {
-        void (*routine)() = nullptr;
-        {
-            std::lock_guard<std::mutex> guard(lock);
-            if (threads.empty()) return;
-            routine = threads.front();
-            threads.erase(threads.begin());
-        }
+        std::unique_lock<std::mutex> guard(lock);
+        if (threads.empty()) return;
+        void (*routine)() = threads.front();
+        threads.erase(threads.begin());
+        guard.unlock();  // the routine records calls of its own
         routine();
     }
 }
@@ -77,42 +54,31 @@ ClockTime localClock() {
     const std::time_t now = static_cast<std::time_t>(fake().now);
     std::tm local{};
     localtime_r(&now, &local);
-    ClockTime at;
-    at.hour = local.tm_hour;
-    at.minute = local.tm_min;
-    return at;
+    return ClockTime{local.tm_hour, local.tm_min};
 }
 
-std::string currentDirectory() {
-    char buffer[4096];
-    return getcwd(buffer, sizeof buffer) ? buffer : ".";
-}
-
+std::string currentDirectory() { return std::filesystem::current_path().string(); }
 bool replaceFile(const std::string& from, const std::string& to) {
     fake().record("replaceFile " + std::filesystem::path(to).filename().string());
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
-
 bool truncateFile(const std::string& path, uint64_t size) {
     return ::truncate(path.c_str(), static_cast<off_t>(size)) == 0;
 }
-
 bool deleteFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
 bool notifyIcon(TrayOp op, const TrayData& data) {
     FakePlatform& f = fake();
-    const char* name = op == TrayOp::Add ? "Add" : op == TrayOp::Modify ? "Modify" : "Delete";
-    f.record(std::string("notifyIcon ") + name + " " + data.tip);
-    const bool ok = op == TrayOp::Add ? next(f.trayAddResults) : op == TrayOp::Modify ? next(f.trayModifyResults) : true;
+    const bool add = op == TrayOp::Add, modify = op == TrayOp::Modify;
+    f.record(std::string("notifyIcon ") + (add ? "Add " : modify ? "Modify " : "Delete ") + data.tip);
+    const bool ok = add ? next(f.trayAddResults) : modify ? next(f.trayModifyResults) : true;
     if (ok) f.tray = data;
     return ok;
 }
-
 bool lastTrayFailureWasTimeout() { return fake().trayFailureIsTimeout; }
 
 bool showBalloon(WindowHandle, const char* title, const char* text) {
-    FakePlatform& f = fake();
-    f.record("showBalloon " + str(title) + " / " + str(text));
+    FakePlatform& f = fake().record("showBalloon " + str(title) + " / " + str(text));
     f.balloonTitle = str(title);
     f.balloonText = str(text);
     ++f.balloons;
@@ -120,66 +86,43 @@ bool showBalloon(WindowHandle, const char* title, const char* text) {
 }
 
 IconHandle loadIcon(const char* name) {
-    // A distinct, recognisable handle per picture: the address of a string kept alive.
-    static std::map<std::string, std::string> names;
-    auto it = names.emplace(name, name).first;
-    return const_cast<char*>(it->second.c_str());
+    static std::map<std::string, std::string> names;  // one distinct handle per picture
+    return const_cast<char*>(names.emplace(name, name).first->second.c_str());
 }
 
 MenuHandle loadMenu(const char* name) {
-    FakePlatform& f = fake();
-    f.record("loadMenu " + str(name));
-    for (unsigned id : {40001u, 40002u, 40003u, 40004u, 40005u, 40006u, 40007u, 40011u, 40012u, 40013u, 40014u, 40021u}) f.menuStates[id] = 0;
-    static int bar;
-    return &bar;
+    fake().record("loadMenu " + str(name));
+    for (unsigned id : {40001u, 40002u, 40003u, 40004u, 40005u, 40006u, 40007u, 40011u, 40012u, 40013u, 40014u, 40021u})
+        fake().menuStates[id] = 0;
+    return &menuBar;
 }
-
-MenuHandle subMenu(MenuHandle, int) {
-    static int popup;
-    return &popup;
-}
-
+MenuHandle subMenu(MenuHandle, int) { return &popupMenu; }
 void destroyMenu(MenuHandle) { fake().record("destroyMenu"); }
-
 int32_t menuItemState(MenuHandle, unsigned id) {
-    auto& states = fake().menuStates;
-    auto it = states.find(id);
-    return it == states.end() ? -1 : static_cast<int32_t>(it->second);
+    const auto it = fake().menuStates.find(id);
+    return it == fake().menuStates.end() ? -1 : static_cast<int32_t>(it->second);
 }
-
 void setMenuItemState(MenuHandle, unsigned id, uint32_t state) {
-    fake().record("setMenuItemState " + std::to_string(id) + " " + std::to_string(state));
-    fake().menuStates[id] = state;
+    fake().record("setMenuItemState " + std::to_string(id) + " " + std::to_string(state)).menuStates[id] = state;
 }
-
 void trackPopupMenu(MenuHandle, WindowHandle, int x, int y) {
     fake().record("trackPopupMenu " + std::to_string(x) + "," + std::to_string(y));
 }
 
 void setForegroundWindow(WindowHandle) { fake().record("setForegroundWindow"); }
-
 void moveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) {
-    std::string line = "moveWindow " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) +
-                       "x" + std::to_string(height) + (repaint ? " repaint" : " norepaint");
-    fake().record(line);
-    std::lock_guard<std::mutex> guard(fake().lock);
-    fake().windowCalls[window].push_back(line);
+    windowCall(window, "moveWindow " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
+                           std::to_string(height) + (repaint ? " repaint" : " norepaint"));
 }
-
-void setWindowOpacity(WindowHandle window, uint8_t alpha) {
-    fake().record("opacity " + std::to_string(alpha));
-    std::lock_guard<std::mutex> guard(fake().lock);
-    fake().windowCalls[window].push_back("opacity " + std::to_string(alpha));
-}
+void setWindowOpacity(WindowHandle window, uint8_t alpha) { windowCall(window, "opacity " + std::to_string(alpha)); }
 void invalidateWindow(WindowHandle) { fake().record("invalidate"); }
-
 void setWindowTimer(WindowHandle, unsigned id, unsigned ms) {
     fake().record("setTimer " + std::to_string(id) + " " + std::to_string(ms));
 }
-
 void killWindowTimer(WindowHandle, unsigned id) { fake().record("killTimer " + std::to_string(id)); }
 void closeWindow(WindowHandle) { fake().record("closeWindow"); }
 void quitMessageLoop() { fake().record("quit"); }
+
 Point cursorPosition() { return fake().cursor; }
 int screenWidth() { return fake().screenWidth; }
 int screenHeight() { return fake().screenHeight; }
@@ -188,68 +131,50 @@ std::vector<MonitorArea> monitors() {
     return {MonitorArea{0, 0, fake().screenWidth, fake().screenHeight, DesignDpi}};
 }
 bool leftButtonDown() { return fake().leftButton; }
-
-int userNotificationState() { return fake().notificationState; }
+int userNotificationState() { return 5; }  // QUNS_ACCEPTS_NOTIFICATIONS
 ForegroundWindow foregroundWindow() { return fake().foreground; }
 bool startupShortcutExists() { return fake().startupShortcut; }
 bool setStartupShortcut(bool present, const std::string& folder) {
-    fake().record("setStartupShortcut " + std::to_string(present) + " " + folder);
-    fake().startupShortcut = present;
+    fake().record("setStartupShortcut " + std::to_string(present) + " " + folder).startupShortcut = present;
     return true;
 }
 
 void messageBox(WindowHandle, const char* text, const char* caption, unsigned style) {
-    fake().record("messageBox " + str(caption) + " " + str(text) + " " + std::to_string(style));
-    if (fake().onMessageBox) fake().onMessageBox(str(text));
+    FakePlatform& f = fake().record("messageBox " + str(caption) + " " + str(text) + " " + std::to_string(style));
+    if (f.onMessageBox) f.onMessageBox(str(text));
 }
-
-void messageBeep(uint32_t type) {
-    fake().record("messageBeep " + std::to_string(type));
-    fake().beeps.push_back(type);
-}
-
+void messageBeep(uint32_t type) { fake().record("messageBeep " + std::to_string(type)).beeps.push_back(type); }
 WindowHandle createMciWindow(WindowHandle) {
     fake().record("createMciWindow");
-    static int mci;
-    return &mci;
+    return &mciWindow;
 }
-
 intptr_t sendMessage(WindowHandle, unsigned message, uintptr_t wParam, intptr_t lParam) {
-    char line[64];
-    std::snprintf(line, sizeof line, "0x%x %lu", message, static_cast<unsigned long>(wParam));
-    std::string text = line;
+    char head[32];
+    std::snprintf(head, sizeof head, "0x%x %lu ", message, static_cast<unsigned long>(wParam));
     // The open message carries a path; the others should carry 0, which is shown as is.
-    if (message == 0x499 && lParam) text += std::string(" ") + reinterpret_cast<const char*>(lParam);
-    else text += " " + std::to_string(lParam);
-    fake().record("sendMessage " + text);
-    fake().mciMessages.push_back(text);
+    const std::string end = message == 0x499 && lParam ? reinterpret_cast<const char*>(lParam) : std::to_string(lParam);
+    const std::string text = head + end;
+    fake().record("sendMessage " + text).mciMessages.push_back(text);
     return 0;
 }
 
 bool startThread(void (*routine)(), uint32_t* threadId) {
-    FakePlatform& f = fake();
-    f.record("startThread");
+    FakePlatform& f = fake().record("startThread");
     if (f.threadStartFails) return false;
     std::lock_guard<std::mutex> guard(f.lock);
     f.threads.push_back(routine);
     if (threadId) *threadId = static_cast<uint32_t>(f.threads.size());
     return true;
 }
-
-void sleepMilliseconds(unsigned ms) {
-    fake().record("sleep " + std::to_string(ms));
-    fake().monotonic += ms;
-}
-
+void sleepMilliseconds(unsigned ms) { fake().record("sleep " + std::to_string(ms)).monotonic += ms; }
 uint64_t monotonicMilliseconds() { return fake().monotonic; }
 
 InputTicks inputTicks() { return fake().input; }
 void watchSessionChanges(WindowHandle) { fake().record("watchSessionChanges"); }
 void unwatchSessionChanges(WindowHandle) { fake().record("unwatchSessionChanges"); }
-
 void runDialog(Dialog which, WindowHandle) {
-    fake().record("runDialog " + std::to_string(static_cast<int>(which)));
-    if (fake().onDialog) fake().onDialog(which);
+    FakePlatform& f = fake().record("runDialog " + std::to_string(static_cast<int>(which)));
+    if (f.onDialog) f.onDialog(which);
 }
 
 }  // namespace platform

@@ -3,58 +3,94 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "app/master.h"
+#include "platform/data_files.h"
 #include "records/day_record.h"
 #include "tests/support/fake_platform.h"
 #include "timer/property.h"
 
-// Several integer fields as one list, compared and printed at once:
-// EXPECT_EQ(ints(p.workMinutes, p.restMinutes), ints(25, 10)).
+// Several integer fields as one list, compared and printed at once: ints(p.workMinutes, p.restMinutes).
 template <class... T>
 std::vector<int64_t> ints(const T&... values) {
     return {static_cast<int64_t>(values)...};
 }
 
 // Sets TZ for the life of the object and puts the old value back afterwards.
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* zone);
-    ~ScopedTimeZone();
-    ScopedTimeZone(const ScopedTimeZone&) = delete;
-    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
-
-private:
+struct ScopedTimeZone {
+    explicit ScopedTimeZone(const char* zone) {
+        if (const char* value = std::getenv("TZ")) old = value;
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~ScopedTimeZone() {
+        if (old) setenv("TZ", old->c_str(), 1);
+        else unsetenv("TZ");
+        tzset();
+    }
     std::optional<std::string> old;
 };
 
 // Seconds since 1970 of a local wall-clock time in the current TZ.
-int64_t localTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+inline int64_t localTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+    std::tm fields{};
+    fields.tm_year = year - 1900, fields.tm_mon = month - 1, fields.tm_mday = day;
+    fields.tm_hour = hour, fields.tm_min = minute, fields.tm_sec = second;
+    fields.tm_isdst = -1;  // as the TZ has it on that day
+    return static_cast<int64_t>(std::mktime(&fields));
+}
 
 // Makes and enters an empty temporary data folder; removes it afterwards.
 class DataFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        resetFake();
+        char pattern[] = "/tmp/restwarden-test-XXXXXX";
+        folder = mkdtemp(pattern);
+        datafiles::setDirectory(folder);
+    }
+    void TearDown() override {
+        datafiles::faults() = datafiles::Faults{};  // for the next test, whatever this one injected
+        std::filesystem::remove_all(folder);
+    }
 
     std::string folder;
     std::string pathOf(const std::string& name) const { return folder + "/" + name; }
-    void writeBytes(const std::string& name, const std::vector<uint8_t>& bytes) const;
-    std::vector<uint8_t> readBytes(const std::string& name) const;
-    bool exists(const std::string& name) const;
+    bool exists(const std::string& name) const { return std::filesystem::exists(pathOf(name)); }
+    void writeBytes(const std::string& name, const std::vector<uint8_t>& bytes) const {
+        std::ofstream(pathOf(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    std::vector<uint8_t> readBytes(const std::string& name) const {
+        std::ifstream in(pathOf(name), std::ios::binary);
+        return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
 };
 
 // A Master built in the data folder with its main window "created".
 class MasterTest : public DataFolderTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-    void start();  // builds Master and runs its window creation (if not done by SetUp)
+    void SetUp() override {
+        DataFolderTest::SetUp();
+        if (autoStart) start();
+    }
+    void TearDown() override {
+        master.reset();
+        theMaster = nullptr;
+        DataFolderTest::TearDown();
+    }
+    void start() {  // builds Master and runs its window creation (if not done by SetUp)
+        master = std::make_unique<Master>();
+        theMaster = master.get();
+        static int mainWindow, noticeWindow;
+        master->noticeWindow = &noticeWindow;
+        ASSERT_TRUE(master->onCreate(&mainWindow));
+    }
     Property& p() { return *master->property; }
     void ticks(int n) {
         for (int i = 0; i < n; ++i) master->tick();

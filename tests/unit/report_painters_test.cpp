@@ -1,10 +1,9 @@
-// The display lists of the work status strip and the evaluation report: labels, marks,
-// columns, figures, radar chart, minute chart, frame and caption, inside the client area.
+// The display lists of the work status strip and the evaluation report, inside their client areas,
+// and the same lists scaled to the screen's DPI.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "dialogs/display_list.h"
 #include "dialogs/evaluation_painter.h"
 #include "dialogs/report_layout.h"
 #include "dialogs/work_status_painter.h"
@@ -13,60 +12,65 @@
 
 namespace {
 
-using draw::DrawOp;
-using draw::Kind;
-using draw::Point;
-using draw::rgb;
-const draw::Colour Light = rgb(136, 136, 136), Dark = rgb(50, 50, 50);
+using namespace draw;
+const Colour Light = rgb(136, 136, 136), Dark = rgb(50, 50, 50), Red = rgb(255, 34, 68), Grey = rgb(144, 144, 144);
 
-std::vector<DrawOp> ofKind(const draw::DisplayList& list, Kind kind) {
+std::vector<DrawOp> ofKind(const DisplayList& list, Kind kind) {
     std::vector<DrawOp> out;
-    for (const DrawOp& op : list)
-        if (op.kind == kind) out.push_back(op);
+    std::copy_if(list.begin(), list.end(), std::back_inserter(out), [&](const DrawOp& op) { return op.kind == kind; });
     return out;
 }
 
 // x of the thin vertical lines in one colour from `top` to `bottom`.
-std::vector<int> verticals(const draw::DisplayList& list, draw::Colour colour, int top, int bottom) {
+std::vector<int> verticals(const DisplayList& list, Colour colour, int top, int bottom) {
     std::vector<int> xs;
     for (const DrawOp& op : ofKind(list, Kind::Line))
-        if (op.pen == draw::Pen{0, colour} && op.points[0].y == top && op.points[1] == Point{op.points[0].x, bottom}) xs.push_back(op.points[0].x);
+        if (op.pen == Pen{0, colour} && op.points[0].y == top && op.points[1] == Point{op.points[0].x, bottom})
+            xs.push_back(op.points[0].x);
     return xs;
+}
+
+// The painting lies inside the client area above the OK button, and the button inside the client area.
+bool fits(const Bounds& b, const layout::Frame& frame) {
+    return b.left >= 0 && b.top >= 0 && b.right < frame.clientWidth && b.bottom < frame.okTop &&
+           frame.okTop + layout::pixelsDown(OK_CY) <= frame.clientHeight;
 }
 
 TEST(WorkStatusStrip, LabelsMarksAndEveryThirdMinuteAsAColumnInItsCodesColour) {
     int8_t minutes[1440] = {};
     for (int k = 0; k < 480; ++k) {
-        minutes[3 * k] = static_cast<int8_t>(k % 6);           // 0..5 in turn
+        minutes[3 * k] = static_cast<int8_t>(k % 6);               // 0..5 in turn
         minutes[3 * k + 1] = minutes[3 * k + 2] = MinuteWorkOver;  // never shown
     }
     minutes[6] = 127;  // damaged: nothing
-    const draw::DisplayList list = workstatus::paint(minutes);
+    const DisplayList list = workstatus::paint(minutes);
     const std::vector<DrawOp> labels = ofKind(list, Kind::Text);
     ASSERT_EQ(labels.size(), 13u);
-    for (int i = 0; i < 13; ++i) EXPECT_EQ(ints(labels[i].points[0].x, labels[i].points[0].y, labels[i].fontHeight, labels[i].colour), ints(40 * i + 3, 16, 12, Dark));
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(ints(labels[i].points[0].x, labels[i].points[0].y, labels[i].fontHeight, labels[i].colour),
+                  ints(40 * i + 3, 16, 12, Dark));
     EXPECT_EQ(labels[4].text + labels[5].text, " 810");
     std::vector<int> halfHours, oddHours, evenLight;
     for (int i = 1; i <= 47; ++i)
         if (i % 4) halfHours.push_back(10 * i + 9);
-    for (int h = 1; h <= 23; h += 2) oddHours.push_back(10 + 20 * h), evenLight.push_back(9 + 20 * h + 20);
-    evenLight.pop_back();
-    EXPECT_EQ(verticals(list, rgb(170, 170, 170), 50, 70), halfHours);
-    EXPECT_EQ(verticals(list, rgb(119, 119, 119), 50, 70), oddHours);
-    // Frame and hour marks: a light line, and a dark one a pixel to its right.
-    EXPECT_EQ(verticals(list, Light, 35, 85), (std::vector<int>{6, 9, 490, 493}));
-    EXPECT_EQ(verticals(list, Dark, 35, 85), (std::vector<int>{7, 10, 491, 494}));
-    EXPECT_EQ(verticals(list, Light, 45, 75), evenLight);
-    EXPECT_EQ(verticals(list, Dark, 40, 80), std::vector<int>{250});
-    const draw::Colour colours[6] = {0, rgb(255, 34, 68), rgb(187, 17, 17), rgb(34, 85, 255), rgb(17, 25, 187), rgb(144, 144, 144)};
+    for (int h = 1; h <= 23; h += 2) oddHours.push_back(10 + 20 * h), evenLight.push_back(29 + 20 * h);
+    evenLight.pop_back();  // the frame stands there
+    // Half and odd hours, then the even hours, the frame and noon: a light line and a dark one to its right.
+    const std::tuple<Colour, int, int, std::vector<int>> marks[] = {
+        {rgb(170, 170, 170), 50, 70, halfHours}, {rgb(119, 119, 119), 50, 70, oddHours}, {Light, 45, 75, evenLight},
+        {Light, 35, 85, {6, 9, 490, 493}}, {Dark, 35, 85, {7, 10, 491, 494}}, {Dark, 40, 80, {250}}};
+    for (const auto& [colour, top, bottom, xs] : marks) EXPECT_EQ(verticals(list, colour, top, bottom), xs) << top;
+    const Colour colours[6] = {0, Red, rgb(187, 17, 17), rgb(34, 85, 255), rgb(17, 25, 187), Grey};
     const std::vector<DrawOp> columns = ofKind(list, Kind::Rectangle);
     ASSERT_EQ(columns.size(), 399u);  // every sixth column holds no data, one is damaged
     for (const DrawOp& c : columns) {
         const int k = c.points[0].x - 10, code = k % 6;
         ASSERT_NE(code, 0) << k;
-        EXPECT_EQ(ints(c.points[0].y, c.points[1].x, c.points[1].y, c.brush, c.pen.colour), ints(53, 11 + k, 67, colours[code], colours[code])) << k;
+        EXPECT_EQ(ints(c.points[0].y, c.points[1].x, c.points[1].y, c.brush, c.pen.colour),
+                  ints(53, 11 + k, 67, colours[code], colours[code])) << k;
     }
     EXPECT_EQ(columns.back().points[0].x, 489);  // 23:57
+    EXPECT_TRUE(fits(boundsOf(list), layout::ProgressFrame));
 }
 
 class Report : public ::testing::Test {
@@ -74,24 +78,14 @@ protected:
     DayRecord today{};
     CompiledState state{today};
     EvaluateState& e() { return *state.evaluation; }
-    draw::DisplayList paint() { return report::paint(state); }
     void setScores(std::array<uint8_t, 5> scores) {
         std::memcpy(e().score, scores.data(), 5);
         e().computeChartPoints();
     }
     std::string textAt(int x, int y) {
-        for (const DrawOp& op : paint())
-            if (op.kind == Kind::Text && op.points[0] == Point{x, y}) return op.text;
+        for (const DrawOp& op : ofKind(report::paint(state), Kind::Text))
+            if (op.points[0] == Point{x, y}) return op.text;
         return "(none)";
-    }
-    // Each bar of the minute chart's column at x as top, bottom (exclusive) and colour.
-    std::vector<int64_t> bars(int x) {
-        std::vector<int64_t> out;
-        for (const DrawOp& op : ofKind(paint(), Kind::Line))
-            if (op.points[0].x == x && op.points[1].x == x && op.points[0].y >= 340 && op.pen == draw::Pen{1, op.pen.colour} &&
-                op.pen.colour != Light && op.pen.colour != Dark)
-                out.insert(out.end(), {op.points[0].y, op.points[1].y, op.pen.colour});
-        return out;
     }
 };
 
@@ -102,106 +96,82 @@ TEST_F(Report, FiguresVerdictScoresAndRadarInTheirFields) {
     e().total = 7;
     std::strcpy(e().verdict, "いい人");
     setScores({80, 7, 100, 45, 255});
-    const struct {
-        int x, y;
-        const char* text;
-    } texts[] = {
+    const std::tuple<int, int, const char*> texts[] = {
         {32, 138, " 1234時間"}, {120, 138, "    5時間"}, {207, 138, "  12/  30日"}, {38, 196, " 0.7時間"},
         {127, 196, "12.2時間"},  // cut, not rounded
         {213, 196, "  7分/60分"}, {26, 254, "255分/60分"}, {115, 254, "  0分/60分"}, {243, 254, " 66分"},
-        {20, 33, "いい人"}, {423, 26, "  7点"}, {370, 110, "真面目さ（ 80）"}, {475, 182, "（  7）"},
-        {446, 287, "（100）"}, {325, 287, "（ 45）"}, {290, 182, "（255）"}};
-    for (const auto& t : texts) EXPECT_EQ(textAt(t.x, t.y), t.text) << t.x << "," << t.y;
+        {9, 16, "あなたは"}, {20, 33, "いい人"}, {423, 26, "  7点"}, {370, 110, "真面目さ（ 80）"}, {475, 182, "（  7）"},
+        {446, 287, "（100）"}, {325, 287, "（ 45）"}, {290, 182, "（255）"}, {16, 394, "↑作業時間の傾向"}};
+    for (const auto& [x, y, text] : texts) EXPECT_EQ(textAt(x, y), text) << x << "," << y;
     std::memset(e().verdict, 'A', sizeof e().verdict);  // no terminator at all
     EXPECT_EQ(textAt(20, 33), std::string(128, 'A'));
-    // Five rings, light then dark, then the score polygon twice.
+    // Five rings, light then dark, then the score polygon filled and outlined.
     setScores({100, 100, 100, 100, 0});
-    const std::vector<DrawOp> lines = ofKind(paint(), Kind::Polyline);
+    const std::vector<DrawOp> lines = ofKind(report::paint(state), Kind::Polyline);
     ASSERT_EQ(lines.size(), 12u);
-    const std::vector<Point> outer = {{409, 130}, {476, 178}, {450, 257}, {368, 257}, {342, 178}, {409, 130}};
-    EXPECT_EQ(lines[0].points, outer);
-    EXPECT_EQ(lines[7].points, (std::vector<Point>{{409, 158}, {449, 187}, {434, 234}, {384, 234}, {369, 187}, {409, 158}}));
+    const std::vector<Point> ring = {{409, 158}, {449, 187}, {434, 234}, {384, 234}, {369, 187}, {409, 158}};
+    EXPECT_EQ(lines[7].points, ring);
     EXPECT_EQ(lines[4].points[2], (Point{417, 211}));  // the 20 % ring
-    EXPECT_EQ(lines[11].points, (std::vector<Point>{{409, 130}, {476, 178}, {450, 257}, {368, 257}, {409, 200}, {409, 130}}));
-    EXPECT_EQ(ints(lines[3].pen.width, lines[3].pen.colour, lines[8].pen.width, lines[8].pen.colour, lines[10].pen.colour, lines[11].pen.colour),
-              ints(2, Light, 1, Dark, rgb(137, 111, 236), rgb(50, 3, 255)));
+    EXPECT_EQ(ints(lines[3].pen.width, lines[3].pen.colour, lines[8].pen.width, lines[8].pen.colour),
+              ints(2, Light, 1, Dark));
+    EXPECT_EQ(lines[10].pen.colour, rgb(137, 111, 236));  // the fill
 }
 
-TEST_F(Report, MinuteChartStacksTheSharesAndStopsAtTheFrame) {
-    state.minuteShare[600][MinuteWorking] = 50;  // 10:00 worked in every record: column 200
+TEST_F(Report, MinuteChartStacksTheSharesAndStaysInsideTheClientArea) {
     state.minuteShare[601][MinuteResting] = 50;  // not a sampled minute
     state.minuteShare[603][MinuteWorking] = 10;  // column 201: 10 red, 20 blue, 5 grey
     state.minuteShare[603][MinuteResting] = 20;
     state.minuteShare[603][MinuteStopped] = 5;
-    state.minuteShare[603][MinuteNone] = 15;  // no data is never drawn
+    state.minuteShare[603][MinuteNone] = 15;                        // no data is never drawn
     for (int c = 1; c <= 5; ++c) state.minuteShare[1437][c] = 255;  // a damaged table
-    EXPECT_EQ(bars(220), ints(340, 390, rgb(255, 34, 68)));
-    EXPECT_EQ(bars(221), ints(340, 350, rgb(255, 34, 68), 350, 370, rgb(34, 85, 255), 370, 375, rgb(144, 144, 144)));
-    EXPECT_TRUE(bars(222).empty());
-    EXPECT_EQ(bars(499), ints(340, 390, rgb(255, 34, 68)));
-    const draw::DisplayList list = paint();
-    EXPECT_EQ(ints(list.front().text == "あなたは", list.back().text == "↑作業時間の傾向", list.back().points[0].x, list.back().points[0].y), ints(1, 1, 16, 394));
-    // The frame over the bars: 6 light lines, 6 dark, before the caption.
-    EXPECT_EQ(ints(list[list.size() - 9].pen.colour, list[list.size() - 9].points[0].y, list[list.size() - 2].pen.colour, list[list.size() - 2].points[0].y),
-              ints(Light, 338, Dark, 391));
-}
-
-TEST_F(Report, EveryPaintingFitsItsClientAreaAboveTheButton) {
-    std::strcpy(e().verdict, "計画？あるよ。無計画という計画がね！");  // the longest phrase
-    setScores({100, 100, 255, 100, 100});                                  // Awareness alone can pass 100
+    // The longest phrase, and Awareness past 100 as it alone can be.
+    std::strcpy(e().verdict, "計画？あるよ。無計画という計画がね！");
+    setScores({100, 100, 255, 100, 100});
     e().total = 255;
-    for (auto& share : state.minuteShare) share[MinuteWorking] = 50;
-    int8_t minutes[1440];
-    std::memset(minutes, MinuteWorking, sizeof minutes);
-    const draw::Bounds strip = draw::boundsOf(workstatus::paint(minutes)), report = draw::boundsOf(paint());
-    EXPECT_EQ(ints(strip.right, strip.bottom), ints(494, 85));
-    const struct {
-        draw::Bounds b;
-        layout::Frame frame;
-        int okBottom;
-    } rows[] = {{strip, layout::ProgressFrame, PROGRESS_OK_Y + OK_CY},
-                {report, layout::TusanFrame, TUSAN_OK_Y + OK_CY},
-                {draw::Bounds{20, 10, 191, 90, false}, layout::VersionFrame, VERSION_OK_Y + OK_CY}};  // the picture
-    for (const auto& r : rows) {
-        EXPECT_TRUE(r.b.left >= 0 && r.b.top >= 0 && r.b.right < r.frame.clientWidth && r.b.bottom < r.frame.okTop);
-        EXPECT_LE(layout::pixelsDown(r.okBottom), r.frame.clientHeight);
-    }
-}
-
-// Every point, then the font height and the pen widths, as one list.
-std::vector<int> sizes(const draw::DisplayList& list) {
-    std::vector<int> out;
-    for (const draw::DrawOp& op : list) {
-        for (const draw::Point& p : op.points) out.insert(out.end(), {p.x, p.y});
-        out.push_back(op.kind == draw::Kind::Text ? op.fontHeight : op.pen.width);
-    }
-    return out;
-}
-
-// Display lists drawn at 144 and 192 DPI: positions and font heights times 1.5 or 2, halves
-// rounded away from zero; pens in whole pixels cut down, so a hairline stays one pixel at
-// 150 % and becomes two at 200 %. Colours and texts stay.
-TEST(DisplayScale, PositionsFontsAndPensFollowTheDpi) {
-    const draw::DisplayList original = {
-        draw::text(7, 13, 11, draw::rgb(1, 2, 3), "08:03"),
-        draw::line(0, -3, 5, 9, draw::Pen{0, 0}),
-        draw::line(1, 1, 2, 2, draw::Pen{3, 0}),
-        draw::solidRectangle(3, 5, 4, 6, draw::rgb(9, 9, 9)),
-        draw::polyline({{1, 1}, {-1, 3}}, draw::Pen{1, 0}),
+    const DisplayList list = report::paint(state);
+    // Each bar in the column at x: top, bottom (exclusive) and colour.
+    const auto bars = [&](int x) {
+        std::vector<int64_t> out;
+        for (const DrawOp& op : ofKind(list, Kind::Line))
+            if (op.points[0].x == x && op.points[1].x == x && op.points[0].y >= 340 && op.pen.width == 1 &&
+                op.pen.colour != Light && op.pen.colour != Dark)
+                out.insert(out.end(), {op.points[0].y, op.points[1].y, op.pen.colour});
+        return out;
     };
-    const struct {
-        int dpi;
-        std::vector<int> sizes;
-    } rows[] = {
+    EXPECT_EQ(bars(221), ints(340, 350, Red, 350, 370, rgb(34, 85, 255), 370, 375, Grey));
+    EXPECT_TRUE(bars(220).empty());
+    EXPECT_EQ(bars(499), ints(340, 390, Red));
+    // The frame over the bars: 6 light lines, 6 dark, then the caption.
+    const DrawOp &top = list[list.size() - 9], &bottom = list[list.size() - 2];
+    EXPECT_EQ(ints(top.pen.colour, top.points[0].y, bottom.pen.colour, bottom.points[0].y),
+              ints(Light, 338, Dark, 391));
+    EXPECT_TRUE(fits(boundsOf(list), layout::TusanFrame));
+}
+
+TEST(VersionDialog, ThePictureAndOkFitTheClientArea) {
+    EXPECT_TRUE(fits(Bounds{20, 10, 191, 90, false}, layout::VersionFrame));  // the 172 x 81 picture at (20, 10)
+}
+
+// At 144 and 192 DPI positions and font heights grow 1.5 or 2 times, halves rounded away from zero; pens
+// are cut down to whole pixels, so a hairline stays one pixel at 150 % and becomes two at 200 %.
+TEST(DisplayScale, PositionsFontsAndPensFollowTheDpi) {
+    const DisplayList original = {text(7, 13, 11, rgb(1, 2, 3), "08:03"), line(0, -3, 5, 9, Pen{0, 0}),
+                                  line(1, 1, 2, 2, Pen{3, 0}), solidRectangle(3, 5, 4, 6, rgb(9, 9, 9)),
+                                  polyline({{1, 1}, {-1, 3}}, Pen{1, 0})};
+    // Each op's points, then its font height or pen width.
+    const std::pair<int, std::vector<int>> rows[] = {
         {96, {7, 13, 11, /**/ 0, -3, 5, 9, 0, /**/ 1, 1, 2, 2, 3, /**/ 3, 5, 4, 6, 0, /**/ 1, 1, -1, 3, 1}},
         {144, {11, 20, 17, /**/ 0, -5, 8, 14, 0, /**/ 2, 2, 3, 3, 4, /**/ 5, 8, 6, 9, 0, /**/ 2, 2, -2, 5, 1}},
-        {192, {14, 26, 22, /**/ 0, -6, 10, 18, 2, /**/ 2, 2, 4, 4, 6, /**/ 6, 10, 8, 12, 2, /**/ 2, 2, -2, 6, 2}},
-    };
-    for (const auto& row : rows) {
-        const draw::DisplayList list = draw::scaled(original, row.dpi);
-        EXPECT_EQ(sizes(list), row.sizes) << row.dpi;
-        EXPECT_EQ(list[0].text, "08:03");
-        EXPECT_EQ(list[3].brush, draw::rgb(9, 9, 9));
+        {192, {14, 26, 22, /**/ 0, -6, 10, 18, 2, /**/ 2, 2, 4, 4, 6, /**/ 6, 10, 8, 12, 2, /**/ 2, 2, -2, 6, 2}}};
+    for (const auto& [dpi, sizes] : rows) {
+        const DisplayList list = scaled(original, dpi);
+        std::vector<int> got;
+        for (const DrawOp& op : list) {
+            for (const Point& p : op.points) got.insert(got.end(), {p.x, p.y});
+            got.push_back(op.kind == Kind::Text ? op.fontHeight : op.pen.width);
+        }
+        EXPECT_EQ(got, sizes) << dpi;
+        EXPECT_EQ(ints(list[0].text == "08:03", list[0].colour, list[3].brush), ints(true, rgb(1, 2, 3), rgb(9, 9, 9)));
     }
 }
 
