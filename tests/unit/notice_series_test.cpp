@@ -1,5 +1,4 @@
-// The notice motions and the window's pointer hole; series of runs and their sounds over every monitor,
-// refused and racing starts, and a worker that outlives the program.
+// Notice motions, the pointer hole, series of runs over every monitor, refused, racing and orphaned starts.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -36,33 +35,25 @@ TEST(NoticeShape, DiscOfThirtyPixelsAroundThePointerIsCutOutOfTheClientRectangle
 
 class NoticeSeries : public MasterTest {
 protected:
-    void SetUp() override {
-        MasterTest::SetUp();
-        p().soundKind = 1;  // MessageBeep(MB_OK): every alert leaves a trace
-    }
     void TearDown() override {
         openNoticeWorkers();
         setExtraNoticeWindows({});
         MasterTest::TearDown();
     }
-    // Runs the oldest started worker to its end, as if its thread had been scheduled.
-    void runOne() {
+    void runOne() {  // the oldest started worker, run to its end as if its thread had been scheduled
         ASSERT_FALSE(fake().threads.empty());
         void (*routine)() = fake().threads.front();
         fake().threads.erase(fake().threads.begin());
         routine();
     }
-    // The reminder at minute 20 of 23: a series of three runs.
-    void tickToThreeRuns() {
-        p().workMinutes = 23, p().elapsedMinutes = 19;
+    void tickToThreeRuns() {  // the reminder at minute 20 of 23: three runs, each with a MessageBeep(MB_OK)
+        p().workMinutes = 23, p().elapsedMinutes = 19, p().soundKind = 1;
         master->tick();
     }
-    // Runs started and sounds played since the calls and beeps were cleared; animating and repeatCount.
-    std::vector<int64_t> state() {
+    std::vector<int64_t> state() {  // runs started and sounds played; animating, repeatCount
         return ints(fake().count("startThread"), fake().beeps.size(), master->animating, master->repeatCount);
     }
-    // "first move and opacity|last repainted move|parked" of one window.
-    std::string path(platform::WindowHandle window) {
+    std::string path(platform::WindowHandle window) {  // "first move and opacity|last repainted move|parked"
         const std::vector<std::string>& calls = fake().windowCalls[window];
         std::vector<std::string> moves;
         for (const std::string& c : calls)
@@ -74,15 +65,14 @@ protected:
 };
 
 TEST_F(NoticeSeries, EachMotionInEverySizeAndSpeedEndsParked) {
-    // Bars: 1/10, 1/30, 1/60 of the height (1/13, 1/40, 1/80 of the width) at half opacity, 1/73, 1/146, 1/292 a
-    // step, drawn once wholly past the edge. Fade: a centred 1/2, 1/4, 1/6, 6, 3, 2 a step up past 150 and down.
+    // Bars 1/10, 1/30, 1/60 high (1/13, 1/40, 1/80 wide), 1/73, 1/146, 1/292 a step; fade 1/2, 1/4, 1/6, 6, 3, 2.
     const struct { uint8_t kind, size, speed; int width, height; const char* path; uint64_t ms; } rows[] = {
         {MoveTopDown, SizeLarge, SpeedFast, 1366, 768, "2,0 1362x76 128|2,770 1362x76|parked", 77 * 50},
         {MoveTopDown, SizeSmall, SpeedSlow, 1366, 768, "2,0 1362x12 128|2,770 1362x12|parked", 385 * 50},
-        {MoveTopDown, 9, 200, 1920, 1080, "2,0 1916x36 128|2,1085 1916x36|parked", 155 * 50},  // unknown: medium, normal
+        {MoveTopDown, 9, 200, 1920, 1080, "2,0 1916x36 128|2,1085 1916x36|parked", 155 * 50},  // unknown: medium/normal
         {MoveLeftRight, SizeLarge, SpeedFast, 1366, 768, "0,2 105x766 128|1368,2 105x766|parked", 76 * 50},
         {MoveLeftRight, SizeSmall, SpeedSlow, 1920, 1080, "0,2 24x1078 128|1926,2 24x1078|parked", 321 * 50},
-        {MoveTopDown, SizeLarge, SpeedSlow, 200, 60, "2,0 196x6 128|2,61 196x6|parked", 61 * 50},  // a stride of 1, not 0
+        {MoveTopDown, SizeLarge, SpeedSlow, 200, 60, "2,0 196x6 128|2,61 196x6|parked", 61 * 50},  // stride 1, not 0
         {MoveLeftRight, SizeSmall, SpeedFast, 60, 200, "0,2 0x198 128|61,2 0x198|parked", 61 * 50},
         {MoveFade, SizeLarge, SpeedFast, 1366, 768, "342,192 683x384 0|342,192 683x384|parked", 52 * 50},  // up to 156
         {MoveFade, SizeSmall, SpeedSlow, 1366, 768, "570,320 227x128 0|570,320 227x128|parked", 152 * 50},  // up to 152
@@ -136,20 +126,18 @@ TEST_F(NoticeSeries, EachRunSweepsEveryMonitorWithTheMotionOfItsStartAndComesWit
 TEST_F(NoticeSeries, APreviewDuringASeriesIsRefusedAndOtherwiseOneSilentRun) {
     tickToThreeRuns();
     runOne();  // the first is over, the second is running
-    fake().calls.clear();
-    fake().beeps.clear();
     master->previewNotice();  // refused, and the series' count left alone
-    EXPECT_EQ(state(), ints(0, 0, 1, 2));
+    EXPECT_EQ(state(), ints(2, 2, 1, 2));
     fake().runThreads();
-    EXPECT_EQ(state(), ints(1, 1, 0, 0));  // the third run, with its sound
+    EXPECT_EQ(state(), ints(3, 3, 0, 0));  // the third run, with its sound
     master->repeatCount = 3;
     master->previewNotice();  // otherwise one silent run
     fake().runThreads();
-    EXPECT_EQ(state(), ints(2, 1, 0, 0));
+    EXPECT_EQ(state(), ints(4, 3, 0, 0));
     master->previewNotice();  // a count already at 0 ends the series rather than wrapping
     master->repeatCount = 0;
     fake().runThreads();
-    EXPECT_EQ(state(), ints(3, 1, 0, 0));
+    EXPECT_EQ(state(), ints(5, 3, 0, 0));
 }
 
 TEST_F(NoticeSeries, AWorkerThatCannotStartEndsTheSeriesAndClosingLeavesMasterAlone) {
@@ -159,10 +147,8 @@ TEST_F(NoticeSeries, AWorkerThatCannotStartEndsTheSeriesAndClosingLeavesMasterAl
     fake().threadStartFails = false;
     tickToThreeRuns();
     closeNoticeWorkers();
-    fake().calls.clear();
-    fake().beeps.clear();
     fake().runThreads();
-    EXPECT_EQ(state(), ints(0, 0, 1, 3));  // nothing touched Master after the run
+    EXPECT_EQ(state(), ints(2, 2, 1, 3));  // one more start and sound, and nothing touched Master after the run
     EXPECT_FALSE(noticeWorkerInMaster());
 }
 
@@ -170,8 +156,7 @@ TEST_F(NoticeSeries, AWorkerThatCannotStartEndsTheSeriesAndClosingLeavesMasterAl
 TEST_F(NoticeSeries, TwoStartsRacingFromTwoThreadsStartOneRun) {
     for (int round = 0; round < 600; ++round) {
         const bool repeat = round % 2 == 1;  // the repeat at the end of a run meets the preview
-        master->animating = repeat;
-        master->repeatCount = 2;
+        master->animating = repeat, master->repeatCount = 2;
         fake().threads.clear();
         std::atomic<int> ready{0};
         auto start = [&](void (Master::*how)()) {
@@ -179,12 +164,11 @@ TEST_F(NoticeSeries, TwoStartsRacingFromTwoThreadsStartOneRun) {
             while (ready.load() < 2) std::this_thread::yield();
             (master.get()->*how)();
         };
-        std::thread a(start, repeat ? &Master::noticeEnded : round % 4 == 0 ? &Master::previewNotice : &Master::startNotice);
-        std::thread b(start, repeat ? &Master::previewNotice : &Master::startNotice);
+        auto first = repeat ? &Master::noticeEnded : round % 4 == 0 ? &Master::previewNotice : &Master::startNotice;
+        std::thread a(start, first), b(start, repeat ? &Master::previewNotice : &Master::startNotice);
         a.join();
         b.join();
-        if (repeat) ASSERT_LE(fake().threads.size(), 1u) << round;
-        else ASSERT_EQ(fake().threads.size(), 1u) << round;
+        ASSERT_TRUE(fake().threads.size() == 1 || (repeat && fake().threads.empty())) << round;
         ASSERT_EQ(master->animating, fake().threads.size()) << round;
     }
 }

@@ -1,5 +1,4 @@
-// Staying out of the way: no sweep over a full-screen program, the timed pause, and time away from
-// the PC counted as a rest begun when the person left, in the timer and in today's record.
+// Staying out of the way: quiet over full-screen programs, the timed pause, and time away counted as rest.
 #include <gtest/gtest.h>
 
 #include "app/menu.h"
@@ -33,18 +32,17 @@ TEST(QuietRule, BusyOnlyInPresentationsGamesAndWindowsCoveringTheirMonitor) {
 using OutOfTheWay = MasterTest;
 
 TEST_F(OutOfTheWay, AFullScreenWindowSilencesEveryNoticeSeriesButNotTheBalloons) {
-    p().workMinutes = 10;
-    p().soundKind = 1;
+    p().workMinutes = 10, p().soundKind = 1;
     fake().foreground = {true, false, "Game", {0, 0, 1366, 768}, {0, 0, 1366, 768}};
     ticks(15);  // the reminder at 5, the work end at 10 and the overrun at 15
-    EXPECT_EQ(ints(fake().threads.size(), fake().beeps.size(), p().phase, master->balloonPending), ints(0, 0, WorkOver, 1));
+    EXPECT_EQ(ints(fake().threads.size(), fake().beeps.size(), master->balloonPending), ints(0, 0, 1));
     EXPECT_EQ(fake().balloonTitle, "5分作業延長中です。。");
     master->options->quietFullscreen = 0;
     ticks(5);
     EXPECT_EQ(ints(fake().threads.size(), fake().beeps.size()), ints(1, 1));
 }
 
-TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnight) {
+TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnightOrAtATimerCommand) {
     const ScopedTimeZone zone("Europe/Berlin");
     fake().now = localTime(2024, 6, 1, 23, 50);
     auto tick = [&] {
@@ -60,14 +58,10 @@ TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnight) {
     tick();
     EXPECT_EQ(ints(p().phase, p().elapsedMinutes, master->balloonPending, menu[CmdPauseMenu]), ints(Working, 0, 0, 0));
     EXPECT_EQ(fake().balloonTitle + fake().balloonText, "一時停止終了作業を再開しました。");
-    // Every paused minute after midnight is recorded as stopped, the last one included.
-    const int8_t* today = master->log->record.minutes;
-    EXPECT_EQ(ints(today[at(0, 0)], today[at(0, 20)], today[at(0, 21)]), ints(MinuteStopped, MinuteStopped, MinuteNone));
+    const int8_t* today = master->log->record.minutes;  // each paused minute after midnight is stopped, the last too
+    EXPECT_EQ(ints(today[0], today[20], today[21]), ints(MinuteStopped, MinuteStopped, MinuteNone));
     tick();
-    EXPECT_EQ(ints(p().elapsedMinutes, today[at(0, 21)]), ints(1, MinuteWorking));
-}
-
-TEST_F(OutOfTheWay, TheTimerCommandsEndAPauseAtOnce) {
+    EXPECT_EQ(ints(p().elapsedMinutes, today[21]), ints(1, MinuteWorking));
     const std::pair<unsigned, Phase> rows[] = {{CmdStartWork, Working}, {CmdStartRest, Resting}, {CmdStop, Stopped}};
     for (auto [command, phase] : rows) {
         master->onCommand(CmdPause120);
@@ -81,36 +75,35 @@ constexpr uint32_t Minute = 60000, T = 100 * Minute;
 
 TEST_F(OutOfTheWay, AwayTickTakesWorkAwayForTheSetMinutesAsRest) {
     constexpr int64_t NotLocked = -1;
-    const struct {  // after: phase, elapsed, current rest, repeatCount, balloonPending
-        const char* what; uint8_t phase, on; uint32_t now, input; int64_t lockedAt; bool unlock; std::vector<int64_t> after;
+    const struct {  // idle, locked: ms before now; then: phase, elapsed, current rest, repeatCount, balloonPending
+        const char* what; uint8_t phase, on; uint32_t now, idle; int64_t locked; bool unlock; std::vector<int64_t> then;
     } rows[] = {
-        {"idle just below", Working, 1, T, T - 5 * Minute + 1, NotLocked, false, ints(Working, 8, 99, 3, 1)},
-        {"idle at the threshold", Working, 1, T, T - 5 * Minute, NotLocked, false, ints(Resting, 6, 10, 1, 0)},
-        {"locked longer, rest reached", Working, 1, T, T - Minute, T - 12 * Minute, false, ints(RestOver, 13, 10, 1, 1)},
-        {"idle longer than locked", Working, 1, T, T - 6 * Minute, T - Minute, false, ints(Resting, 7, 10, 1, 0)},
-        {"unlocked again", Working, 1, T, T - Minute, T - 12 * Minute, true, ints(Working, 8, 99, 3, 1)},
-        {"across the wrap", Working, 1, 100000, 100000u - 5 * Minute, NotLocked, false, ints(Resting, 6, 10, 1, 0)},
-        {"overrun", WorkOver, 1, T, T - 8 * Minute, NotLocked, false, ints(Resting, 9, 10, 1, 0)},
-        {"resting", Resting, 1, T, T - 60 * Minute, NotLocked, false, ints(Resting, 8, 99, 3, 1)},
-        {"stopped", Stopped, 1, T, T - 60 * Minute, NotLocked, false, ints(Stopped, 7, 99, 3, 1)},
-        {"option off", Working, 0, T, T - 60 * Minute, NotLocked, false, ints(Working, 8, 99, 3, 1)},
+        {"idle just below", Working, 1, T, 5 * Minute - 1, NotLocked, false, ints(Working, 8, 99, 3, 1)},
+        {"idle at the threshold", Working, 1, T, 5 * Minute, NotLocked, false, ints(Resting, 6, 10, 1, 0)},
+        {"locked longer, rest reached", Working, 1, T, Minute, 12 * Minute, false, ints(RestOver, 13, 10, 1, 1)},
+        {"idle longer than locked", Working, 1, T, 6 * Minute, Minute, false, ints(Resting, 7, 10, 1, 0)},
+        {"unlocked again", Working, 1, T, Minute, 12 * Minute, true, ints(Working, 8, 99, 3, 1)},
+        {"across the wrap", Working, 1, 100000, 5 * Minute, NotLocked, false, ints(Resting, 6, 10, 1, 0)},
+        {"overrun", WorkOver, 1, T, 8 * Minute, NotLocked, false, ints(Resting, 9, 10, 1, 0)},
+        {"resting", Resting, 1, T, 60 * Minute, NotLocked, false, ints(Resting, 8, 99, 3, 1)},
+        {"stopped", Stopped, 1, T, 60 * Minute, NotLocked, false, ints(Stopped, 7, 99, 3, 1)},
+        {"option off", Working, 0, T, 60 * Minute, NotLocked, false, ints(Working, 8, 99, 3, 1)},
     };
-    master->options->awayMinutes = 5;
-    p().restMinutes = 10;
+    master->options->awayMinutes = 5, p().restMinutes = 10;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         master->startWork();  // the menu as in work
-        fake().input.now = static_cast<uint32_t>(row.lockedAt);
-        master->onSessionChange(row.lockedAt == NotLocked ? platform::SessionUnlock : platform::SessionLock);
+        fake().input.now = row.now - static_cast<uint32_t>(row.locked);
+        master->onSessionChange(row.locked == NotLocked ? platform::SessionUnlock : platform::SessionLock);
         if (row.unlock) master->onSessionChange(platform::SessionUnlock);
-        fake().input = {row.now, row.input};
+        fake().input = {row.now, row.now - row.idle};
         master->options->awayIsRest = row.on;
         p().phase = row.phase, p().elapsedMinutes = 7, p().currentRestMinutes = 99;
         master->repeatCount = 3, master->balloonPending = 1;
         master->tick();
-        EXPECT_EQ(ints(p().phase, p().elapsedMinutes, p().currentRestMinutes, master->repeatCount, master->balloonPending),
-                  row.after);
-        EXPECT_EQ(fake().menuStates[CmdStartRest], row.after[3] == 1 ? MenuStateGrayed : 0u);
+        EXPECT_EQ(ints(p().phase, p().elapsedMinutes, p().currentRestMinutes, master->repeatCount,
+                       master->balloonPending), row.then);
+        EXPECT_EQ(fake().menuStates[CmdStartRest], row.then[3] == 1 ? MenuStateGrayed : 0u);
     }
 }
 
@@ -124,12 +117,10 @@ TEST_F(OutOfTheWay, AwayRecodesTodaysWorkSinceLeavingButNoArchivedDay) {
     DayRecord& record = master->log->record;
     record = emptyDayRecord(static_cast<uint32_t>(localTime(2030, 3, 1)));
     record.minutes[0] = record.minutes[1] = MinuteWorking;
-    master->options->awayIsRest = 1;
-    master->options->awayMinutes = 3;
-    tickAt(1, -2, 0, 0);  // 23:58
-    tickAt(1, -1, 0, 0);
-    // Away since 23:57:30 at the first tick of the next day: yesterday is archived as worked, and of today
-    // only the ticked minute is a rest, already over (4 minutes away, and this tick counts the fifth).
+    master->options->awayIsRest = 1, master->options->awayMinutes = 3;
+    for (int minute : {-2, -1}) tickAt(1, minute, 0, 0);  // 23:58, 23:59
+    // Away since 23:57:30, ticked at 00:01:30: yesterday is archived as worked; of today only this minute rests,
+    // and that rest is over (4 minutes away, and this tick counts the fifth).
     tickAt(2, 1, 30, 4 * Minute);
     const std::vector<uint8_t> archive = readBytes("state.dat");
     ASSERT_EQ(archive.size(), DayRecordSize);
