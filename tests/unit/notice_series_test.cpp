@@ -152,9 +152,8 @@ TEST_F(NoticeSeries, AWorkerThatCannotStartEndsTheSeriesAndClosingLeavesMasterAl
     EXPECT_FALSE(noticeWorkerInMaster());
 }
 
-// Two starts that meet: exactly one may proceed. Run under ThreadSanitizer by scripts/tsan.sh.
 TEST_F(NoticeSeries, TwoStartsRacingFromTwoThreadsStartOneRun) {
-    for (int round = 0; round < 600; ++round) {
+    for (int round = 0; round < 600; ++round) {  // under ThreadSanitizer too, by scripts/tsan.sh
         const bool repeat = round % 2 == 1;  // the repeat at the end of a run meets the preview
         master->animating = repeat, master->repeatCount = 2;
         fake().threads.clear();
