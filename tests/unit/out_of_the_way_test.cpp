@@ -66,7 +66,7 @@ TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnightOrAtATim
     for (auto [command, phase] : rows) {
         master->onCommand(CmdPause120);
         ticks(2);
-        master->onCommand(command);
+        master->onCommand(command);  // ends the pause at once
         EXPECT_EQ(ints(p().phase, master->pauseMinutesLeft), ints(phase, 0)) << command;
     }
 }

@@ -163,7 +163,7 @@ TEST_F(Spine, TrayPictureAndTipForEveryPhaseAndLength) {
         {false, WorkOver, 72, 60, 5, "IDI_DRED", "作業終了。12分経過です…"},
         {false, RestOver, 8, 60, 5, "IDI_GRAY", "休憩終了。3分経過です…"},
         {false, Stopped, 5000, 60, 5, "IDI_GRAY", "停止中です"},
-        {false, Working, 0, 0, 5, "IDI_RED12", "作業中です。あと0分 [0 / 0分]"},  // a length of 0 or below: the last
+        {false, Working, 0, 0, 5, "IDI_RED12", "作業中です。あと0分 [0 / 0分]"},  // length 0 or below: the last picture
         // 12 x a huge count goes past 32 bits, yet does not overflow.
         {false, Working, INT32_MAX / 2, INT32_MAX, 5, "IDI_RED6", "作業中です。あと1073741824分 [1073741823 / 2147483647分]"},
         {false, Working, INT32_MAX, INT32_MIN, 5, "IDI_RED12", "作業中です。あと-4294967295分 [2147483647 / -2147483648分]"},
