@@ -144,6 +144,7 @@ TEST_F(NoticeSeries, AWorkerThatCannotStartEndsTheSeriesAndClosingLeavesMasterAl
     fake().threadStartFails = true;
     tickToThreeRuns();
     EXPECT_EQ(state(), ints(1, 1, 0, 3));  // the tick plays all the same, and frees the next start
+    EXPECT_EQ(fake().count("killTimer 1"), 1);  // the pointer-hole timer ends with the run that never began
     fake().threadStartFails = false;
     tickToThreeRuns();
     closeNoticeWorkers();

@@ -74,27 +74,26 @@ TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnightOrAtATim
 constexpr uint32_t Minute = 60000, T = 100 * Minute;
 
 TEST_F(OutOfTheWay, AwayTickTakesWorkAwayForTheSetMinutesAsRest) {
-    constexpr int64_t NotLocked = -1;
-    const struct {  // idle, locked: ms before now; then: phase, elapsed, current rest, repeatCount, balloonPending
-        const char* what; uint8_t phase, on; uint32_t now, idle; int64_t locked; bool unlock; std::vector<int64_t> then;
+    const struct {  // idle, locked: ms before now (0: not locked); then: phase, elapsed, rest, repeatCount, balloon
+        const char* what; uint8_t phase, on; uint32_t now, idle, locked; bool unlock; std::vector<int64_t> then;
     } rows[] = {
-        {"idle just below", Working, 1, T, 5 * Minute - 1, NotLocked, false, ints(Working, 8, 99, 3, 1)},
-        {"idle at the threshold", Working, 1, T, 5 * Minute, NotLocked, false, ints(Resting, 6, 10, 1, 0)},
+        {"idle just below", Working, 1, T, 5 * Minute - 1, 0, false, ints(Working, 8, 99, 3, 1)},
+        {"idle at the threshold", Working, 1, T, 5 * Minute, 0, false, ints(Resting, 6, 10, 1, 0)},
         {"locked longer, rest reached", Working, 1, T, Minute, 12 * Minute, false, ints(RestOver, 13, 10, 1, 1)},
         {"idle longer than locked", Working, 1, T, 6 * Minute, Minute, false, ints(Resting, 7, 10, 1, 0)},
         {"unlocked again", Working, 1, T, Minute, 12 * Minute, true, ints(Working, 8, 99, 3, 1)},
-        {"across the wrap", Working, 1, 100000, 5 * Minute, NotLocked, false, ints(Resting, 6, 10, 1, 0)},
-        {"overrun", WorkOver, 1, T, 8 * Minute, NotLocked, false, ints(Resting, 9, 10, 1, 0)},
-        {"resting", Resting, 1, T, 60 * Minute, NotLocked, false, ints(Resting, 8, 99, 3, 1)},
-        {"stopped", Stopped, 1, T, 60 * Minute, NotLocked, false, ints(Stopped, 7, 99, 3, 1)},
-        {"option off", Working, 0, T, 60 * Minute, NotLocked, false, ints(Working, 8, 99, 3, 1)},
+        {"across the wrap", Working, 1, 100000, 5 * Minute, 0, false, ints(Resting, 6, 10, 1, 0)},
+        {"overrun", WorkOver, 1, T, 8 * Minute, 0, false, ints(Resting, 9, 10, 1, 0)},
+        {"resting", Resting, 1, T, 60 * Minute, 0, false, ints(Resting, 8, 99, 3, 1)},
+        {"stopped", Stopped, 1, T, 60 * Minute, 0, false, ints(Stopped, 7, 99, 3, 1)},
+        {"option off", Working, 0, T, 60 * Minute, 0, false, ints(Working, 8, 99, 3, 1)},
     };
     master->options->awayMinutes = 5, p().restMinutes = 10;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         master->startWork();  // the menu as in work
-        fake().input.now = row.now - static_cast<uint32_t>(row.locked);
-        master->onSessionChange(row.locked == NotLocked ? platform::SessionUnlock : platform::SessionLock);
+        fake().input.now = row.now - row.locked;
+        master->onSessionChange(row.locked ? platform::SessionLock : platform::SessionUnlock);
         if (row.unlock) master->onSessionChange(platform::SessionUnlock);
         fake().input = {row.now, row.now - row.idle};
         master->options->awayIsRest = row.on;
