@@ -15,9 +15,8 @@ std::string str(const char* s) { return s ? s : "(null)"; }
 
 // The next of the queued results (consumed); true once the queue is empty.
 bool next(std::vector<bool>& results) {
-    if (results.empty()) return true;
-    const bool ok = results.front();
-    results.erase(results.begin());
+    const bool ok = results.empty() || results.front();
+    if (!results.empty()) results.erase(results.begin());
     return ok;
 }
 
