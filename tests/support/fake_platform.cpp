@@ -34,9 +34,7 @@ FakePlatform& fake() {
 void resetFake() { instance = std::make_unique<FakePlatform>(); }
 
 void FakePlatform::runThreads() {
-    while (true) {
-        std::unique_lock<std::mutex> guard(lock);
-        if (threads.empty()) return;
+    for (std::unique_lock<std::mutex> guard(lock); !threads.empty(); guard.lock()) {
         void (*routine)() = threads.front();
         threads.erase(threads.begin());
         guard.unlock();  // the routine records calls of its own

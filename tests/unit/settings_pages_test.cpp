@@ -58,17 +58,17 @@ TEST_F(SettingsPages, TimeOpensOnTheValuesAppliesZeroToThreeHundredAtOnceAndEnds
         EXPECT_EQ(ints(p().workMinutes, p().restMinutes, p().currentRestMinutes, p().logOutput), after) << work;
     }
     EXPECT_STREQ(fake().tray.tip, "作業中です。あと22分 [3 / 25分]");  // shown at once, not at the next tick
-    // Text pasted by another program is not bounded by the edit: it saturates.
-    const std::pair<const char*, int32_t> typed[] = {
-        {nullptr, 0}, {"", 0}, {"  42", 42}, {"\t+7", 7}, {"-5", -5}, {"12abc", 12}, {"abc12", 0},
-        {"99999999999999999999", INT32_MAX}, {"-99999999999999999999", INT32_MIN}};
-    for (auto [text, want] : typed) EXPECT_EQ(parseMinutes(text), want) << (text ? text : "(null)");
-    const std::tuple<int, int, const char*, const char*> clocks[] = {
-        {23, 50, "60", "00:50"}, {10, 20, "39", "10:59"}, {10, 20, "999", "02:59"}, {22, 30, "1590", "01:00"},
-        {0, 2, "-5", "23:57"}};  // a pasted negative length turns the clock back
-    for (const auto& [hour, minute, length, end] : clocks) {
+    // The typed text, its length and the end it shows at that wall-clock time. Text pasted by another program is
+    // not bounded by the edit: it saturates; a pasted negative length turns the clock back.
+    const std::tuple<const char*, int32_t, int, int, const char*> typed[] = {
+        {nullptr, 0, 7, 5, "07:05"}, {"", 0, 7, 5, "07:05"}, {"  42", 42, 0, 0, "00:42"}, {"\t+7", 7, 0, 0, "00:07"},
+        {"12abc", 12, 0, 0, "00:12"}, {"abc12", 0, 0, 0, "00:00"}, {"99999999999999999999", INT32_MAX, 0, 0, "02:07"},
+        {"-99999999999999999999", INT32_MIN, 0, 0, "21:52"}, {"60", 60, 23, 50, "00:50"}, {"39", 39, 10, 20, "10:59"},
+        {"999", 999, 10, 20, "02:59"}, {"1590", 1590, 22, 30, "01:00"}, {"-5", -5, 0, 2, "23:57"}};
+    for (const auto& [text, length, hour, minute, end] : typed) {
         fake().clock = platform::ClockTime{hour, minute};  // the system's clock, not the C runtime's
-        EXPECT_EQ(TimePage::endLabelFor(length), std::string("分 - 終了予定時刻 ") + end) << hour << ":" << minute;
+        EXPECT_EQ(std::to_string(parseMinutes(text)) + TimePage::endLabelFor(text),
+                  std::to_string(length) + "分 - 終了予定時刻 " + end) << (text ? text : "(null)");
     }
 }
 
