@@ -34,10 +34,7 @@ TEST(SettingsButtons, EveryCodeAndIdBothWaysWithDefaultsOutsideTheTables) {
 const std::string WorkError = "messageBox エラー 作業時間は0以上、300以下です 0";
 const std::string RestError = "messageBox エラー 休憩時間は0以上、300以下です 0";
 
-class SettingsPages : public MasterTest {
-protected:
-    std::vector<int64_t> move() { return ints(p().moveKind, p().moveSize, p().moveSpeed, p().noticeColor); }
-};
+using SettingsPages = MasterTest;
 
 TEST_F(SettingsPages, TimeOpensOnTheValuesAppliesZeroToThreeHundredAtOnceAndEndsOnTheWallClock) {
     ticks(3);
@@ -73,6 +70,7 @@ TEST_F(SettingsPages, TimeOpensOnTheValuesAppliesZeroToThreeHundredAtOnceAndEnds
 }
 
 TEST_F(SettingsPages, MoveClicksWriteAtOnceAndCancelRestoresTheLastAppliedValues) {
+    const auto move = [&] { return ints(p().moveKind, p().moveSize, p().moveSpeed, p().noticeColor); };
     MovePage page;
     page.open(p());
     const RadioRange range = page.click(*master, 13);  // フェードイン
