@@ -53,9 +53,8 @@ struct FakePlatform {
         return out;
     }
     size_t first(const std::string& prefix) const {
-        size_t i = 0;
-        while (i < calls.size() && calls[i].rfind(prefix, 0) != 0) ++i;
-        return i;
+        const auto starts = [&](const std::string& c) { return c.rfind(prefix, 0) == 0; };
+        return static_cast<size_t>(std::find_if(calls.begin(), calls.end(), starts) - calls.begin());
     }
 };
 

@@ -131,13 +131,14 @@ TEST(Report, FiguresVerdictRadarAndMinuteChartInTheirFieldsInsideTheClientArea) 
     EXPECT_TRUE(fits(Bounds{20, 10, 191, 90, false}, layout::VersionFrame));  // the version box's 172 x 81 picture
 }
 
-// Sizes grow 1.5 or 2 times at 144 and 192 DPI, halves away from zero; pens are cut down to whole pixels.
+// Sizes stay at 96 DPI and grow 1.5 or 2 times at 144 and 192, halves away from zero; pens cut to whole pixels.
 TEST(DisplayScale, PositionsFontsAndPensFollowTheDpi) {
     const DisplayList original = {text(7, 13, 11, rgb(1, 2, 3), "08:03"), line(0, -3, 5, 9, Pen{0, 0}),
                                   line(1, 1, 2, 2, Pen{3, 0}), solidRectangle(3, 5, 4, 6, rgb(9, 9, 9)),
                                   polyline({{1, 1}, {-1, 3}}, Pen{1, 0})};
     // Each op's points, then its font height or pen width.
     const std::pair<int, std::vector<int>> rows[] = {
+        {96, {7, 13, 11, /**/ 0, -3, 5, 9, 0, /**/ 1, 1, 2, 2, 3, /**/ 3, 5, 4, 6, 0, /**/ 1, 1, -1, 3, 1}},
         {144, {11, 20, 17, /**/ 0, -5, 8, 14, 0, /**/ 2, 2, 3, 3, 4, /**/ 5, 8, 6, 9, 0, /**/ 2, 2, -2, 5, 1}},
         {192, {14, 26, 22, /**/ 0, -6, 10, 18, 2, /**/ 2, 2, 4, 4, 6, /**/ 6, 10, 8, 12, 2, /**/ 2, 2, -2, 6, 2}}};
     for (const auto& [dpi, sizes] : rows) {
