@@ -148,7 +148,7 @@ TEST(DisplayScale, PositionsFontsAndPensFollowTheDpi) {
             for (const Point& p : op.points) got.insert(got.end(), {p.x, p.y});
             got.push_back(op.kind == Kind::Text ? op.fontHeight : op.pen.width);
         }
-        EXPECT_EQ(got, sizes) << dpi;
+        ASSERT_EQ(got, sizes) << dpi;  // then list[0] and list[3] exist
         EXPECT_EQ(ints(list[0].text == "08:03", list[0].colour, list[3].brush), ints(true, rgb(1, 2, 3), rgb(9, 9, 9)));
     }
 }
