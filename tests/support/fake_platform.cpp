@@ -15,9 +15,8 @@ std::string str(const char* s) { return s ? s : "(null)"; }
 
 // The next of the queued results (consumed); true once the queue is empty.
 bool next(std::vector<bool>& results) {
-    if (results.empty()) return true;
-    const bool ok = results.front();
-    results.erase(results.begin());
+    const bool ok = results.empty() || results.front();
+    if (!results.empty()) results.erase(results.begin());
     return ok;
 }
 
@@ -35,9 +34,7 @@ FakePlatform& fake() {
 void resetFake() { instance = std::make_unique<FakePlatform>(); }
 
 void FakePlatform::runThreads() {
-    while (true) {
-        std::unique_lock<std::mutex> guard(lock);
-        if (threads.empty()) return;
+    for (std::unique_lock<std::mutex> guard(lock); !threads.empty(); guard.lock()) {
         void (*routine)() = threads.front();
         threads.erase(threads.begin());
         guard.unlock();  // the routine records calls of its own
@@ -62,9 +59,7 @@ bool replaceFile(const std::string& from, const std::string& to) {
     fake().record("replaceFile " + std::filesystem::path(to).filename().string());
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
-bool truncateFile(const std::string& path, uint64_t size) {
-    return ::truncate(path.c_str(), static_cast<off_t>(size)) == 0;
-}
+bool truncateFile(const std::string& path, uint64_t size) { return ::truncate(path.c_str(), size) == 0; }
 bool deleteFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
 bool notifyIcon(TrayOp op, const TrayData& data) {
@@ -99,8 +94,7 @@ MenuHandle loadMenu(const char* name) {
 MenuHandle subMenu(MenuHandle, int) { return &popupMenu; }
 void destroyMenu(MenuHandle) { fake().record("destroyMenu"); }
 int32_t menuItemState(MenuHandle, unsigned id) {
-    const auto it = fake().menuStates.find(id);
-    return it == fake().menuStates.end() ? -1 : static_cast<int32_t>(it->second);
+    return fake().menuStates.count(id) ? static_cast<int32_t>(fake().menuStates.at(id)) : -1;
 }
 void setMenuItemState(MenuHandle, unsigned id, uint32_t state) {
     fake().record("setMenuItemState " + std::to_string(id) + " " + std::to_string(state)).menuStates[id] = state;

@@ -1,5 +1,5 @@
-// A recording stand-in for platform/platform.h: each call is appended to `calls` as a readable line,
-// and the test sets the clock, the cursor, the screens and the answers.
+// A recording stand-in for platform/platform.h. The first fields are what it answers (the test sets them);
+// the rest is what it saw, each call appended to `calls` as a readable line.
 #pragma once
 
 #include <algorithm>
@@ -11,7 +11,6 @@
 #include "platform/platform.h"
 
 struct FakePlatform {
-    // What the fake answers.
     int64_t now = 1700000000;
     std::optional<platform::ClockTime> clock;  // the local wall clock; when unset, `now` in the current TZ
     platform::Point cursor{100, 100};
@@ -23,15 +22,13 @@ struct FakePlatform {
     platform::ForegroundWindow foreground;
     platform::InputTicks input;
 
-    // What the fake saw.
-    std::vector<std::string> calls;
+    std::vector<std::string> calls, mciMessages;  // every call; the MCI messages alone
     platform::TrayData tray;                                                 // the last record notifyIcon accepted
     std::map<platform::WindowHandle, std::vector<std::string>> windowCalls;  // moves and opacities by window
     std::string balloonTitle, balloonText;
     int balloons = 0;
     std::map<unsigned, uint32_t> menuStates;  // id -> state, for the one loaded menu
     std::vector<uint32_t> beeps;
-    std::vector<std::string> mciMessages;
     uint64_t monotonic = 0;           // advanced by sleepMilliseconds
     std::vector<void (*)()> threads;  // routines started and not yet run
 
@@ -56,9 +53,8 @@ struct FakePlatform {
         return out;
     }
     size_t first(const std::string& prefix) const {
-        size_t i = 0;
-        while (i < calls.size() && calls[i].rfind(prefix, 0) != 0) ++i;
-        return i;
+        const auto starts = [&](const std::string& c) { return c.rfind(prefix, 0) == 0; };
+        return static_cast<size_t>(std::find_if(calls.begin(), calls.end(), starts) - calls.begin());
     }
 };
 

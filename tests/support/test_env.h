@@ -41,8 +41,7 @@ struct ScopedTimeZone {
 inline int64_t localTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
     std::tm fields{};
     fields.tm_year = year - 1900, fields.tm_mon = month - 1, fields.tm_mday = day;
-    fields.tm_hour = hour, fields.tm_min = minute, fields.tm_sec = second;
-    fields.tm_isdst = -1;  // as the TZ has it on that day
+    fields.tm_hour = hour, fields.tm_min = minute, fields.tm_sec = second, fields.tm_isdst = -1;  // DST as TZ has it
     return static_cast<int64_t>(std::mktime(&fields));
 }
 

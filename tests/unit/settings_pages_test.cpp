@@ -22,42 +22,21 @@ TEST(SettingsButtons, EveryCodeAndIdBothWaysWithDefaultsOutsideTheTables) {
         {buttonForMoveSpeed, moveSpeedForButton, 0, {18, 19, 20}, 19, 1},
         {buttonForSoundKind, soundKindForButton, 1, {31, 32, 33, 34, 35, 36, 37}, 38, 0}};
     for (const auto& [button, code, first, buttons, defaultButton, defaultCode] : groups) {
-        SCOPED_TRACE(buttons[0]);
-        const int last = first + static_cast<int>(buttons.size()) - 1;
-        for (int c = first; c <= last; ++c)
-            EXPECT_EQ(ints(button(c), code(buttons[c - first])), ints(buttons[c - first], c));
+        const int end = first + static_cast<int>(buttons.size());
+        for (int c = first; c < end; ++c)
+            EXPECT_EQ(ints(button(c), code(buttons[c - first])), ints(buttons[c - first], c)) << c;
         const auto [low, high] = std::minmax_element(buttons.begin(), buttons.end());
-        EXPECT_EQ(ints(button(first - 1), button(last + 1), button(255), code(*low - 1), code(*high + 1)),
-                  ints(defaultButton, defaultButton, defaultButton, defaultCode, defaultCode));
-    }
-}
-
-TEST(MinutesEntry, ParsesLenientlyAndTheEndTimeFollowsTheWallClockAcrossMidnight) {
-    // Text pasted by another program is not bounded by the edit: it saturates.
-    const std::pair<const char*, int32_t> texts[] = {
-        {nullptr, 0}, {"", 0}, {"  42", 42}, {"\t+7", 7}, {"-5", -5}, {"12abc", 12}, {"abc12", 0},
-        {"99999999999999999999", INT32_MAX}, {"-99999999999999999999", INT32_MIN}};
-    for (auto [text, want] : texts) EXPECT_EQ(parseMinutes(text), want) << (text ? text : "(null)");
-    resetFake();
-    const std::tuple<int, int, const char*, const char*> rows[] = {
-        {23, 50, "60", "00:50"}, {10, 20, "39", "10:59"}, {10, 20, "999", "02:59"}, {22, 30, "1590", "01:00"},
-        {0, 2, "-5", "23:57"}};  // a pasted negative length turns the clock back
-    for (const auto& [hour, minute, length, end] : rows) {
-        fake().clock = platform::ClockTime{hour, minute};  // the system's clock, not the C runtime's
-        EXPECT_EQ(TimePage::endLabelFor(length), std::string("分 - 終了予定時刻 ") + end) << hour << ":" << minute;
+        EXPECT_EQ(ints(button(first - 1), button(end), button(255), code(*low - 1), code(*high + 1)),
+                  ints(defaultButton, defaultButton, defaultButton, defaultCode, defaultCode)) << buttons[0];
     }
 }
 
 const std::string WorkError = "messageBox エラー 作業時間は0以上、300以下です 0";
 const std::string RestError = "messageBox エラー 休憩時間は0以上、300以下です 0";
 
-class SettingsPages : public MasterTest {
-protected:
-    std::vector<std::string> boxes() const { return fake().starting("messageBox"); }
-    std::vector<int64_t> move() { return ints(p().moveKind, p().moveSize, p().moveSpeed, p().noticeColor); }
-};
+using SettingsPages = MasterTest;
 
-TEST_F(SettingsPages, TimeOpensOnTheValuesAndApplyTakesZeroToThreeHundredAtOnce) {
+TEST_F(SettingsPages, TimeOpensOnTheValuesAppliesZeroToThreeHundredAtOnceAndEndsOnTheWallClock) {
     ticks(3);
     p().workMinutes = 25, p().logOutput = 0;
     const TimePageTexts texts = TimePage::opening(p());
@@ -72,13 +51,26 @@ TEST_F(SettingsPages, TimeOpensOnTheValuesAndApplyTakesZeroToThreeHundredAtOnce)
     for (const auto& [work, rest, log, shown, after] : rows) {
         fake().calls.clear();
         TimePage::apply(*master, work, rest, log);
-        EXPECT_EQ(boxes(), shown) << work;
+        EXPECT_EQ(fake().starting("messageBox"), shown) << work;
         EXPECT_EQ(ints(p().workMinutes, p().restMinutes, p().currentRestMinutes, p().logOutput), after) << work;
     }
     EXPECT_STREQ(fake().tray.tip, "作業中です。あと22分 [3 / 25分]");  // shown at once, not at the next tick
+    // The typed text, its length and the end it shows at that wall-clock time. Text pasted by another program is
+    // not bounded by the edit: it saturates; a pasted negative length turns the clock back.
+    const std::tuple<const char*, int32_t, int, int, const char*> typed[] = {
+        {nullptr, 0, 7, 5, "07:05"}, {"", 0, 7, 5, "07:05"}, {"  42", 42, 0, 0, "00:42"}, {"\t+7", 7, 0, 0, "00:07"},
+        {"12abc", 12, 0, 0, "00:12"}, {"abc12", 0, 0, 0, "00:00"}, {"99999999999999999999", INT32_MAX, 0, 0, "02:07"},
+        {"-99999999999999999999", INT32_MIN, 0, 0, "21:52"}, {"60", 60, 23, 50, "00:50"}, {"39", 39, 10, 20, "10:59"},
+        {"999", 999, 10, 20, "02:59"}, {"1590", 1590, 22, 30, "01:00"}, {"-5", -5, 0, 2, "23:57"}};
+    for (const auto& [text, length, hour, minute, end] : typed) {
+        fake().clock = platform::ClockTime{hour, minute};  // the system's clock, not the C runtime's
+        EXPECT_EQ(std::to_string(parseMinutes(text)) + TimePage::endLabelFor(text),
+                  std::to_string(length) + "分 - 終了予定時刻 " + end) << (text ? text : "(null)");
+    }
 }
 
 TEST_F(SettingsPages, MoveClicksWriteAtOnceAndCancelRestoresTheLastAppliedValues) {
+    const auto move = [&] { return ints(p().moveKind, p().moveSize, p().moveSpeed, p().noticeColor); };
     MovePage page;
     page.open(p());
     const RadioRange range = page.click(*master, 13);  // フェードイン
@@ -132,7 +124,7 @@ TEST_F(SettingsPages, LongRestSetsThisRestOnlyAndARejectedLengthIsInForceWhileIt
     ticks(4);
     fake().onMessageBox = [&](const std::string&) { master->tick(); };
     LongRest::confirm(*master, "999");
-    EXPECT_EQ(boxes(), std::vector<std::string>{RestError});
+    EXPECT_EQ(fake().starting("messageBox"), std::vector<std::string>{RestError});
     EXPECT_EQ(ints(p().phase, p().currentRestMinutes, p().restMinutes), ints(RestOver, 5, 15));
 }
 
