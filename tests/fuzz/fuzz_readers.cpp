@@ -23,9 +23,7 @@ bool deleteFile(const std::string& path) { return std::remove(path.c_str()) == 0
 }  // namespace platform
 
 // A check that must hold for every input: a failure is a finding.
-static void require(bool condition) {
-    if (!condition) std::abort();
-}
+static void require(bool condition) { if (!condition) std::abort(); }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #if READER == 1
