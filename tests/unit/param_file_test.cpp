@@ -16,9 +16,8 @@ namespace {
 using ParamFile = DataFolderTest;
 
 std::vector<uint8_t> image(int32_t work, int32_t rest) {
-    std::vector<uint8_t> b(284, 0);
-    const uint8_t head[] = {0, 2, 0, 2, 7, 0, 0, 0, 0x11, 0x22, 0x33};
-    std::memcpy(b.data(), head, sizeof head);
+    std::vector<uint8_t> b = {0, 2, 0, 2, 7, 0, 0, 0, 0x11, 0x22, 0x33};
+    b.resize(284);
     std::memcpy(&b[12], "C:\\sounds\\bell.wav", 18);
     std::memcpy(&b[272], &work, 4);  // little-endian, as the hosts of these tests are
     std::memcpy(&b[276], &rest, 4);

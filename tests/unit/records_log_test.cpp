@@ -65,7 +65,7 @@ TEST_F(DayLog, TicksSaveOnMultiplesOfFiveAndAtExitUnlessRecordsAreOff) {
     param[272] = 60, param[276] = 5;
     writeBytes("param.dat", param);
     startAt(on(6, 1, 9, 40));
-    EXPECT_EQ(today().minutes[at(8, 5)], MinuteResting);  // taken, and never written again below
+    EXPECT_EQ(today().minutes[at(8, 5)], MinuteResting);  // the saved day is taken (and its file gone, below)
     tickAt(on(6, 1, 9, 45));
     tickAt(on(6, 2, 0, 0));
     EXPECT_FALSE(exists("stateTmp.dat") || exists("state.dat"));  // the day is discarded

@@ -1,5 +1,4 @@
-// The day record's run summary, the minute tallies, the five scores and the verdicts; the compiled
-// statistics and the days they span are checked through the report tool's test.
+// The day record's run summary, the minute tallies, the scores and verdicts (compiled figures: the report tool's test).
 #include <gtest/gtest.h>
 
 #include "records/arithmetic.h"
@@ -79,7 +78,7 @@ TEST(Scoring, EveryBandAtBothLimitsAndEveryPhraseIsReached) {
         EXPECT_EQ(e.scoreEffort(), want) << "r=" << r << " s=" << seriousness;
     }
     // Every phrase in each column at both edges of its counts. Standing out: more than 5 from the mean, lowest on a tie.
-    const struct { std::array<int, 5> s; float restPerWork, balance; int setMinutes; const char* phrase[3]; } rows[] = {
+    const struct { std::array<int, 5> s; float restPerWork, balance; uint8_t setMinutes; const char* phrase[3]; } rows[] = {
         {{85, 85, 85, 85, 85}, 12, 1, 80, {"良い感じ^^", "いい仕事してますね～^^", "見事！作者に連絡でプレゼント進呈^^"}},
         {{84, 85, 85, 85, 85}, 12, 1, 80, {"色々と良くはなさそうです。。", "いつも疲れている人", "あえて悪い評価を狙う人"}},
         {{50, 50, 50, 50, 57}, 12, 1, 80, {"色々と良くはなさそうです。。", "いつも疲れている人", "あえて悪い評価を狙う人"}},  // 5.6 over the mean
@@ -102,8 +101,7 @@ TEST(Scoring, EveryBandAtBothLimitsAndEveryPhraseIsReached) {
     const int counts[4][2] = {{4, 30}, {31, 180}, {181, 100000}, {0, 3}};  // the last column: too few records
     for (const auto& row : rows) {
         for (int axis = 0; axis < 5; ++axis) e.score[axis] = static_cast<uint8_t>(row.s[axis]);
-        e.restPerWorkHour = row.restPerWork, e.extensionBalance = row.balance;
-        e.setMinutes = static_cast<uint8_t>(row.setMinutes);
+        e.restPerWorkHour = row.restPerWork, e.extensionBalance = row.balance, e.setMinutes = row.setMinutes;
         for (int column = 0; column < 4; ++column)
             for (int n : counts[column]) {
                 compiled.recordCount = n;

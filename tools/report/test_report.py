@@ -77,8 +77,7 @@ def test_worked_example():
 def test_figures():
     """Today's figures over a state.dat that holds only a piece of a record, which counts for nothing."""
     rows = [  # today's stretches, what the JSON says
-        # rest overrun differs from work overrun: each ratio over its own plan
-        ([(360, 419, W), (420, 429, WO), (430, 439, R), (440, 444, RO)],
+        ([(360, 419, W), (420, 429, WO), (430, 439, R), (440, 444, RO)],  # each overrun ratio over its own plan
          {"recordCount": 1, "dayCount": 1, "workHours": 1, "restHours": 0, "restPerHour": 15, "workExtensionRatio": 10,
           "restExtensionRatio": 30, "setAverage": 85, "extensionBalance": 0.5}),
         # a 300-minute set stored in a byte; overrun per hour clamps at 255
