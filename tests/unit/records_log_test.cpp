@@ -27,7 +27,7 @@ protected:
     DayRecord& today() { return master->log->record; }
     std::vector<DayRecord> records(const char* name) {
         const std::vector<uint8_t> bytes = readBytes(name);
-        EXPECT_EQ(bytes.size() % DayRecordSize, 0u) << name << " holds a piece of a record";  // never torn
+        EXPECT_EQ(bytes.size() % DayRecordSize, 0u) << name << " holds a piece of a record";
         std::vector<DayRecord> out;
         for (size_t i = 0; i + DayRecordSize <= bytes.size(); i += DayRecordSize) out.push_back(decodeDayRecord(&bytes[i]));
         return out;
