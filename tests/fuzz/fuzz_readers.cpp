@@ -23,9 +23,7 @@ bool deleteFile(const std::string& path) { return std::remove(path.c_str()) == 0
 }  // namespace platform
 
 // A check that must hold for every input: a failure is a finding.
-static void require(bool condition) {
-    if (!condition) std::abort();
-}
+static void require(bool condition) { if (!condition) std::abort(); }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #if READER == 1
@@ -47,8 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int c = 0; c < MinuteCodeCount; ++c)
         require(counts[c] ? record.meanRun[c] >= 1 : record.runCount[c] == 0 && record.meanRun[c] == 0);
 #elif READER == 3
-    // state.dat, however its reads are cut (the first byte sets the read length and block
-    // size): whole records only, in order, byte for byte.
+    // state.dat however its reads are cut (byte 0 sets read length and block size): whole records, in order, intact.
     if (size == 0) return 0;
     const uint8_t shape = data[0];
     const size_t step = 1 + shape * 37u;

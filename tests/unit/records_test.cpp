@@ -1,5 +1,4 @@
-// The day record's run summary, the minute tallies, the five scores and the verdicts; the compiled
-// statistics and the days they span are checked through the report tool's test.
+// The day record's run summary, the minute tallies, the scores and verdicts (compiled figures: the report tool's test).
 #include <gtest/gtest.h>
 
 #include "records/arithmetic.h"
@@ -7,10 +6,7 @@
 #include "records/minute_tally.h"
 #include "tests/support/test_env.h"
 
-namespace {
-
-// Runs: 300 one-minute Working runs (count modulo 256), damaged bytes of many values that end a run
-// and belong to none, a mean that clamps at 255. The image layout is read by the report tool's test.
+// 300 one-minute Working runs (count modulo 256), damaged bytes that end a run of no code, a mean clamped at 255.
 TEST(DayRecord, RunSummaryPhaseCodesAndArithmetic) {
     DayRecord r = emptyDayRecord(0);
     for (int i = 0; i < 600; ++i) r.minutes[i] = static_cast<int8_t>(i % 2 ? MinuteResting : MinuteWorking);
@@ -24,8 +20,7 @@ TEST(DayRecord, RunSummaryPhaseCodesAndArithmetic) {
     EXPECT_EQ(ints(clampByte(-1), clampByte(255), clampByte(256), divOrZero(7, 0), tenthsDigit(1.96f)), ints(0, 255, 255, 0, 9));
 }
 
-// Every way of sweeping the minute bytes counts as a plain loop does, over groups larger than
-// a byte counter holds and with damaged bytes of every value.
+// Every way of sweeping the minute bytes counts as a plain loop, past what a byte counter holds, damaged bytes too.
 TEST(MinuteTallyPaths, AgreeWithAPlainCount) {
     const size_t n = 600;
     std::vector<uint8_t> images(n * DayRecordSize);
@@ -49,15 +44,11 @@ TEST(MinuteTallyPaths, AgreeWithAPlainCount) {
     MinuteTally::useBestPath();
 }
 
-class Scoring : public ::testing::Test {
-protected:
+// Both limits of every band of every score (just inside and just past each limit), then every verdict phrase.
+TEST(Scoring, EveryBandAtBothLimitsAndEveryPhraseIsReached) {
     DayRecord today = emptyDayRecord(0);
     CompiledState compiled{today};
     EvaluateState& e = *compiled.evaluation;
-};
-
-// Both limits of every band of every score (just inside and just past each limit).
-TEST_F(Scoring, EveryBandAtBothLimits) {
     const struct { void (*input)(EvaluateState&, float); int axis; std::vector<std::pair<float, int>> rows; } scores[] = {
         {[](EvaluateState& s, float x) { s.overrunPerHour = x; }, Seriousness,
          {{-0.25f, 0}, {0, 100}, {5, 80}, {5.25f, 79}, {10, 60}, {10.25f, 59}, {20, 40}, {20.25f, 39}, {30, 20}, {30.25f, 19}, {50, 6}}},
@@ -86,12 +77,8 @@ TEST_F(Scoring, EveryBandAtBothLimits) {
         e.score[Seriousness] = static_cast<uint8_t>(seriousness);
         EXPECT_EQ(e.scoreEffort(), want) << "r=" << r << " s=" << seriousness;
     }
-}
-
-// Every phrase of the table, reached by the scores and inputs of its row, in each column at both
-// edges of the column's record counts. An axis stands out more than 5 from the mean, the lowest on a tie.
-TEST_F(Scoring, EveryPhraseIsReached) {
-    const struct { std::array<int, 5> s; float restPerWork, balance; int setMinutes; const char* phrase[3]; } rows[] = {
+    // Every phrase in each column at both edges of its counts. Standing out: more than 5 from the mean, lowest on a tie.
+    const struct { std::array<int, 5> s; float restPerWork, balance; uint8_t setMinutes; const char* phrase[3]; } rows[] = {
         {{85, 85, 85, 85, 85}, 12, 1, 80, {"良い感じ^^", "いい仕事してますね～^^", "見事！作者に連絡でプレゼント進呈^^"}},
         {{84, 85, 85, 85, 85}, 12, 1, 80, {"色々と良くはなさそうです。。", "いつも疲れている人", "あえて悪い評価を狙う人"}},
         {{50, 50, 50, 50, 57}, 12, 1, 80, {"色々と良くはなさそうです。。", "いつも疲れている人", "あえて悪い評価を狙う人"}},  // 5.6 over the mean
@@ -114,8 +101,7 @@ TEST_F(Scoring, EveryPhraseIsReached) {
     const int counts[4][2] = {{4, 30}, {31, 180}, {181, 100000}, {0, 3}};  // the last column: too few records
     for (const auto& row : rows) {
         for (int axis = 0; axis < 5; ++axis) e.score[axis] = static_cast<uint8_t>(row.s[axis]);
-        e.restPerWorkHour = row.restPerWork, e.extensionBalance = row.balance;
-        e.setMinutes = static_cast<uint8_t>(row.setMinutes);
+        e.restPerWorkHour = row.restPerWork, e.extensionBalance = row.balance, e.setMinutes = row.setMinutes;
         for (int column = 0; column < 4; ++column)
             for (int n : counts[column]) {
                 compiled.recordCount = n;
@@ -124,5 +110,3 @@ TEST_F(Scoring, EveryPhraseIsReached) {
             }
     }
 }
-
-}  // namespace
