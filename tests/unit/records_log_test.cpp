@@ -118,6 +118,11 @@ TEST_F(DayLog, FailingWritesNeverTearOrDuplicateARecord) {
     writeBytes("state.dat", bytes);
     startAt(on(6, 4, 8, 0));
     EXPECT_EQ(ints(archived().size(), archived().at(4).startTime), ints(5, on(6, 3, 8, 30)));
+    // A day left waiting by an earlier run is appended at start, so a report opened at once shows it.
+    master.reset();
+    writeBytes(recordfiles::WaitingFileName, imagesOf({emptyDayRecord(static_cast<uint32_t>(on(6, 3, 23, 0)))}));
+    startAt(on(6, 4, 8, 30));
+    EXPECT_EQ(ints(archived().size(), archived().at(5).startTime), ints(6, on(6, 3, 23, 0)));
 }
 
 }  // namespace
