@@ -27,6 +27,7 @@ drv post class=MAIN 0x111 40004 0 >/dev/null  # 30分
 eq "tip during the pause" "$(tip)" "一時停止中 あと30分"
 xdotool mousemove 300 300
 check "the pause greys the icon" wait_face ggg
+e2e_shot paused
 tick 30
 check "thirty ticks later work starts again: one red twelfth" wait_face 'rw?'
 
