@@ -1,9 +1,11 @@
 // rwdriver: finds the program's windows and pokes them the way Windows would, for the end-to-end tests.
-// Texts are UTF-8; WINDOW is "class=NAME;title=TEXT" (either part), ";child=TEXT" a descendant, ";visible".
+// Texts are UTF-8; WINDOW is "class=NAME;title=TEXT" (either part), ";child=TEXT" a descendant, ";id=N" its
+// control N, ";visible", ";covers=X,Y,MARGIN" (X,Y lies MARGIN px inside it).
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -37,19 +39,26 @@ std::wstring textOf(HWND w) {  // with a timeout: a window busy in a modal loop 
 
 // Every window that matches, top-level ones in Z order.
 std::vector<HWND> findAll(const std::string& text) {
-    std::wstring part[3];  // class, title, child
-    bool has[3] = {}, visible = false;
+    std::wstring part[5];  // class, title, child, id, covers
+    bool has[5] = {}, visible = false;
     std::istringstream items(text);
     for (std::string item; std::getline(items, item, ';');) {
         visible |= item == "visible";
-        const char* keys[3] = {"class=", "title=", "child="};
-        for (int k = 0; k < 3; ++k)
-            if (item.rfind(keys[k], 0) == 0) part[k] = wide(item.substr(6)), has[k] = true;
+        const char* keys[5] = {"class=", "title=", "child=", "id=", "covers="};
+        for (int k = 0; k < 5; ++k)
+            if (item.rfind(keys[k], 0) == 0) part[k] = wide(item.substr(std::strlen(keys[k]))), has[k] = true;
     }
+    POINT p = {};
+    LONG margin = 0;
+    if (has[4]) swscanf(part[4].c_str(), L"%ld,%ld,%ld", &p.x, &p.y, &margin);
     std::vector<HWND> found;
     const wchar_t* name[3] = {has[0] ? part[0].c_str() : nullptr, has[1] ? part[1].c_str() : nullptr, part[2].c_str()};
     for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, name[0], name[1])) != nullptr;) {
         HWND hit = has[2] ? FindWindowExW(w, nullptr, nullptr, name[2]) : w;
+        if (hit && has[3]) hit = GetDlgItem(hit, static_cast<int>(std::wcstol(part[3].c_str(), nullptr, 0)));
+        RECT r = {};
+        if (hit && has[4] && GetWindowRect(hit, &r) && InflateRect(&r, -margin, -margin) && !PtInRect(&r, p))
+            hit = nullptr;
         if (hit && (!visible || IsWindowVisible(w))) found.push_back(hit);
     }
     return found;
@@ -59,12 +68,6 @@ HWND need(const std::string& text) {
     const std::vector<HWND> all = findAll(text);
     if (all.empty()) fail("no window", text);
     return all[0];
-}
-
-HWND control(HWND dialog, const char* id) {
-    HWND c = GetDlgItem(dialog, static_cast<int>(number(id)));
-    if (!c) fail("no control", id);
-    return c;
 }
 
 int alphaOf(HWND w) {
@@ -99,15 +102,12 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    // text WINDOW [ID]: of the window or its control ID; set-text WINDOW ID TEXT
-    if (cmd == "text") return std::printf("%s\n", utf8(textOf(argc > 3 ? control(need(arg(2)), arg(3)) : need(arg(2)))).c_str()), 0;
-    if (cmd == "set-text") {
-        const std::wstring text = wide(arg(4));
+    if (cmd == "text") return std::printf("%s\n", utf8(textOf(need(arg(2)))).c_str()), 0;  // WINDOW
+    if (cmd == "set-text") {  // WINDOW TEXT
+        const std::wstring text = wide(arg(3));
         DWORD_PTR result = 0;
-        return SendMessageTimeoutW(control(need(arg(2)), arg(3)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 1000, &result) ? 0 : 1;
+        return SendMessageTimeoutW(need(arg(2)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 1000, &result) ? 0 : 1;
     }
-    // bm-click WINDOW ID: BM_CLICK of control ID
-    if (cmd == "bm-click") return PostMessageW(control(need(arg(2)), arg(3)), BM_CLICK, 0, 0) ? 0 : 1;
     // follow WINDOW MS: "ms x y w h alpha" at each change, until the window has left the parked state (5 x 5
     // at 0,0, alpha 0) and stayed back 0.5 s (exit 0), or MS passed (exit 1)
     if (cmd == "follow") {
@@ -131,18 +131,6 @@ int main(int argc, char** argv) {
             if (ms > timeout) return 1;
         }
     }
-    if (cmd == "wait-cover") {  // WINDOW X Y MARGIN MS: until X,Y lies MARGIN px inside the window
-        HWND w = need(arg(2));
-        const POINT p = {static_cast<LONG>(num(3)), static_cast<LONG>(num(4))};
-        const LONG margin = static_cast<LONG>(num(5));
-        for (ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(num(6));; Sleep(2)) {
-            RECT r;
-            GetWindowRect(w, &r);
-            InflateRect(&r, -margin, -margin);
-            if (PtInRect(&r, p)) return 0;
-            if (GetTickCount64() > until) return 1;
-        }
-    }
     if (cmd == "pixel") {  // [WINDOW] X Y...: RRGGBB on screen or in the client area, one moment for all
         const bool inWindow = argc % 2 == 1;
         HWND w = inWindow ? need(arg(2)) : nullptr;
@@ -164,7 +152,5 @@ int main(int argc, char** argv) {
         while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
         return 0;
     }
-    if (cmd == "keep")  // keeps the Wine session warm
-        for (;;) Sleep(60000);
     fail("unknown command", cmd);
 }

@@ -33,7 +33,7 @@ e2e_begin() {
     fi
     [ -n "${E2E_DPI:-}" ] && reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$E2E_DPI"
     "$WINESERVER" -w
-    "$WINE64" "$DRIVER" keep >/dev/null 2>&1 &  # keeps Wine's desktop and server warm between the steps
+    "$WINE64" "$DRIVER" wait class=NEVER 86400000 >/dev/null 2>&1 &  # keeps Wine warm between the steps
     E2E_PIDS+=($!)
     drv wait "class=Shell_TrayWnd" 60000 >/dev/null || { log "no taskbar"; exit 1; }
 }
@@ -63,6 +63,7 @@ e2e_end() {
 
 drv() { "$WINE64" "$DRIVER" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 press() { drv post "$1" 0x111 "$2" 0 >/dev/null; }  # WINDOW ID: WM_COMMAND as from button ID
+click() { drv post "$1" 0xF5 0 0 >/dev/null; }  # WINDOW: BM_CLICK, for a control "...;id=N"
 
 e2e_app_start() {  # in $DATA, until its windows exist
     (cd "$DATA" && exec "$WINE64" "$EXE" >>"$E2E_APP_LOG" 2>&1) &
@@ -71,14 +72,13 @@ e2e_app_start() {  # in $DATA, until its windows exist
     drv wait "class=ALPHA" 10000 >/dev/null
 }
 
-e2e_app_exit() {  # chooses 終了 and waits; the exit code in $E2E_APP_STATUS
+e2e_app_exit() {  # chooses 終了: the program must end, with exit code 0
     drv post "class=MAIN" 0x111 40021 0 >/dev/null
-    for _ in $(seq 1 200); do
-        kill -0 "$E2E_APP" 2>/dev/null || { wait "$E2E_APP" 2>/dev/null; E2E_APP_STATUS=$? E2E_APP=; return 0; }
-        sleep 0.1
-    done
-    log "the program did not end"
-    return 1
+    for _ in $(seq 1 200); do kill -0 "$E2E_APP" 2>/dev/null && sleep 0.1; done
+    kill -0 "$E2E_APP" 2>/dev/null && { log "FAIL: the program did not end"; E2E_FAILED=1; return 1; }
+    wait "$E2E_APP" 2>/dev/null
+    eq "exit code" $? 0
+    E2E_APP=
 }
 
 e2e_shot() { import -window root "$SHOTS/$1.png" 2>/dev/null || log "screenshot $1 failed"; }
@@ -87,9 +87,7 @@ check() {  # "what" COMMAND...
     if "${@:2}"; then log "ok: $1"; else log "FAIL: $1"; E2E_FAILED=1; fi
 }
 
-eq() {  # "what" ACTUAL EXPECTED
-    if [ "$2" = "$3" ]; then log "ok: $1 ($2)"; else log "FAIL: $1: got '$2', expected '$3'"; E2E_FAILED=1; fi
-}
+eq() { check "$1: got '$2', expected '$3'" test "$2" = "$3"; }  # "what" ACTUAL EXPECTED
 
 make_param() {  # FILE WORK REST [KIND SIZE SPEED SOUND COLOR LOG]: a 284-byte param.dat
     python3 - "$@" <<'PY'

@@ -65,4 +65,3 @@ done
 eq "right of the picture is background" "$(drv pixel "$DLG" 288 60)" "$(drv pixel "$DLG" 5 5)"
 close_with ok
 e2e_app_exit
-eq "exit code" "$E2E_APP_STATUS" 0

@@ -6,8 +6,6 @@ e2e_begin settings
 TIME="$SHEET;child=時間・ログ出力" MOVE="$SHEET;child=透過ウィンドウ" SOUND="$SHEET;child=音"
 CHOOSER="class=#32770;title=開く" LONGREST="class=#32770;title=お昼休みなど、長めの休憩^^"
 
-# param.dat fields as "offset:value": SIZE (1 or 4) bytes at OFFSET, for each "OFFSET:SIZE".
-fields() { local f out=; for f; do out+="${f%:*}:$(od -An -td"${f#*:}" -j"${f%:*}" -N"${f#*:}" "$DATA/param.dat" | tr -d ' ') "; done; echo "${out% }"; }
 wait_rect() {  # wait_rect =|!=: until the notice window is parked, or not; prints "x y w h"
     for _ in $(seq 1 100); do r=$(drv rect class=ALPHA); [ "$r" $1 "0 0 5 5 0" ] && break; sleep 0.1; done
     echo "${r% *}"
@@ -24,7 +22,7 @@ drv post class=MAIN 0x111 40011 0 >/dev/null
 sleep 1
 eq "a second 40011 opens no second sheet" "$(drv rect "$SHEET" | wc -l)" 1
 open_page 1 "$MOVE"
-drv bm-click "$MOVE" 13 >/dev/null  # フェードイン is taken at once: the preview fades a centred rectangle
+click "$MOVE;id=13"  # フェードイン is taken at once: the preview fades a centred rectangle
 sleep 0.3
 press "$MOVE" 22
 eq "動きを見る with フェードイン" "$(wait_rect !=)" "384 288 256 192"
@@ -34,25 +32,25 @@ press "$SHEET" 2  # what Escape sends: the sheet's Cancel
 check "Cancel closes the sheet" drv wait-gone "$SHEET" 5000
 
 open_page 0 "$TIME"
-drv set-text "$TIME" 1 301 >/dev/null
+drv set-text "$TIME;id=1" 301 >/dev/null
 press "$SHEET" 1
 check "301 minutes of work: an error box" drv wait "$ERROR" 5000
-eq "its text" "$(drv text "$ERROR" 65535)" "作業時間は0以上、300以下です"
+eq "its text" "$(drv text "$ERROR;id=65535")" "作業時間は0以上、300以下です"
 e2e_shot work-error
 press "$ERROR" 1
 check "OK closes the sheet after the message" drv wait-gone "$SHEET" 5000
 open_page 0 "$TIME"
-eq "301 was not taken" "$(drv text "$TIME" 1)" 60
-drv set-text "$TIME" 1 25 >/dev/null
-drv set-text "$TIME" 2 10 >/dev/null
+eq "301 was not taken" "$(drv text "$TIME;id=1")" 60
+drv set-text "$TIME;id=1" 25 >/dev/null
+drv set-text "$TIME;id=2" 10 >/dev/null
 open_page 2 "$SOUND"
 press "$SOUND" 39  # the file chooser
 drv wait "$CHOOSER" 10000 >/dev/null
 eq "the chooser brings comdlg32" "$(mapped comdlg32)" "comdlg32 "
-drv set-text "$CHOOSER" 1148 "Z:${DATA//\//\\}\\bell.wav" >/dev/null
+drv set-text "$CHOOSER;id=1148" "Z:${DATA//\//\\}\\bell.wav" >/dev/null
 press "$CHOOSER" 1
 drv wait-gone "$CHOOSER" 5000 >/dev/null
-drv bm-click "$SOUND" 37 >/dev/null  # WAVファイル: plays the picked file once
+click "$SOUND;id=37"  # WAVファイル: plays the picked file once
 sleep 1
 eq "playing brings msvfw32 for the MCI window" "$(mapped msvfw32)" "msvfw32 "
 e2e_shot sound-page
@@ -62,11 +60,12 @@ check "OK closes the sheet" drv wait-gone "$SHEET" 5000
 drv post class=MAIN 0x111 40002 0 >/dev/null   # 休憩
 drv post class=MAIN 0x8064 0 0x201 >/dev/null  # a left click on the tray icon
 check "a left tray click while resting opens the long-rest dialog" drv wait "$LONGREST" 5000
-eq "it offers 60 minutes" "$(drv text "$LONGREST" 5)" 60
-drv set-text "$LONGREST" 5 45 >/dev/null
+eq "it offers 60 minutes" "$(drv text "$LONGREST;id=5")" 60
+drv set-text "$LONGREST;id=5" 45 >/dev/null
 press "$LONGREST" 1
 check "OK closes it" drv wait-gone "$LONGREST" 5000
 eq "this rest lasts 45 minutes" "$(tip)" "休憩中です。あと45分 [0 / 45分]"
 e2e_app_exit
-eq "param.dat: work 25, rest 10, WAV, motion put back by Cancel" "$(fields 272:4 276:4 4:1 1:1)" "272:25 276:10 4:7 1:3"
+eq "param.dat: motion put back by Cancel, size and speed kept, WAV, work 25, rest 10" \
+    "$(echo $(od -An -tu1 -j1 -N4 "$DATA/param.dat") $(od -An -td4 -j272 -N8 "$DATA/param.dat"))" "3 1 1 7 25 10"
 eq "the WAV file in param.dat" "$(tail -c +13 "$DATA/param.dat" | head -c 260 | tr -d '\0')" "Z:${DATA//\//\\}\\bell.wav"
