@@ -54,7 +54,8 @@ private:
 // Full path of "RestWarden.lnk" in the Startup folder, as a wide string for IPersistFile.
 bool shortcutPath(char (&ansi)[MAX_PATH], WCHAR (&wide)[MAX_PATH]) {
     char folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, folder))) return false;
+    auto folderPath = systemlib::function<decltype(&SHGetFolderPathA)>("shell32.dll", "SHGetFolderPathA");
+    if (!folderPath || FAILED(folderPath(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, folder))) return false;
     size_t n = std::strlen(folder);
     static const char name[] = "\\RestWarden.lnk";
     if (n + sizeof name > MAX_PATH) return false;
@@ -72,7 +73,9 @@ bool thisProgram(char (&path)[MAX_PATH]) {
 
 int userNotificationState() {
     QUERY_USER_NOTIFICATION_STATE state;
-    return SUCCEEDED(SHQueryUserNotificationState(&state)) ? static_cast<int>(state) : 0;
+    static const auto query =
+        systemlib::function<decltype(&SHQueryUserNotificationState)>("shell32.dll", "SHQueryUserNotificationState");
+    return query && SUCCEEDED(query(&state)) ? static_cast<int>(state) : 0;
 }
 
 ForegroundWindow foregroundWindow() {
