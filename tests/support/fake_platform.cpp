@@ -14,18 +14,15 @@ int menuBar, popupMenu, mciWindow;  // distinct handles the product only compare
 
 std::string str(const char* s) { return s ? s : "(null)"; }
 
-std::string utf8Of(const char16_t* text) {
-    size_t units = 0;
-    while (text[units]) ++units;
-    std::string in(reinterpret_cast<const char*>(text), units * 2), out(units * 4, '\0');
+std::string utf8Of(const char16_t* text) {  // through iconv, apart from the product's own conversion
+    std::u16string in(text);
+    std::string out(in.size() * 4, '\0');
+    char *from = reinterpret_cast<char*>(&in[0]), *to = &out[0];
+    size_t left = in.size() * 2, room = out.size();
     iconv_t cd = iconv_open("UTF-8", "UTF-16LE");
-    char* from = &in[0];
-    char* to = &out[0];
-    size_t left = in.size(), room = out.size();
     iconv(cd, &from, &left, &to, &room);
     iconv_close(cd);
-    out.resize(out.size() - room);
-    return out;
+    return out.substr(0, out.size() - room);
 }
 
 // The next of the queued results (consumed); true once the queue is empty.

@@ -69,20 +69,6 @@ TEST_F(ParamFile, DefaultsRoundTripDamagedFilesAndFailedSaves) {
     EXPECT_EQ(fake().calls, (std::vector<std::string>{"flushToDisk", "replaceFile param.dat", "flushToDisk"}));
 }
 
-// The data folder is UTF-8: 表 (E8 A1 A8) carries no 0x5C byte that could pass for a separator.
-TEST(DataPath, SeparatorAddedUnlessTheLastCharacterIsOne) {
-    const std::pair<const char*, bool> rows[] = {
-        {"C:\\\xE8\xA1\xA8", false},
-        {"C:\\work\\\xE8\xA1\xA8\\", true},
-        {"D:\\", true},
-    };
-    for (const auto& [folder, endsWithSeparator] : rows) {
-        datafiles::setDirectory(folder);
-        EXPECT_EQ(datafiles::pathOf("param.dat"), std::string(folder) + (endsWithSeparator ? "" : "/") + "param.dat") << folder;
-    }
-    datafiles::setDirectory("");
-}
-
 std::vector<int64_t> loaded() {
     const Options o = loadOptions();
     return ints(o.awayIsRest, o.awayMinutes, o.quietFullscreen, o.allMonitors);

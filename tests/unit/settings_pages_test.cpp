@@ -113,29 +113,25 @@ TEST_F(SettingsPages, SoundPreviewsTheChosenFileAndOkStoresIt) {
 // param.dat's path empty; one it can spell goes to param.dat alone. A path put in param.dat since wins.
 TEST_F(SettingsPages, AWavPathInAnyScriptPlaysAndIsKeptWhole) {
     const char* zurich = "C:\\Z\xC3\xBCrich\\bell.wav";
-    const struct { bool exact; const char *ansi, *played, *ini; } rows[] = {
-        {false, "C:\\Z?rich\\bell.wav", "0x4fc 0 C:\\Z\xC3\xBCrich\\bell.wav", zurich},
-        {true, "C:\\Zurich\\bell.wav", "0x499 0 C:\\Zurich\\bell.wav", ""},
-    };
-    master->sound->fileChosen = 1;
-    for (const auto& row : rows) {
+    const std::string wide = std::string("0x4fc 0 ") + zurich, ansi = "0x499 0 C:\\Zurich\\bell.wav";
+    master->sound->fileChosen = p().soundKind = 7;
+    for (const bool exact : {false, true}) {
         SoundPage page;
         page.open(p(), master->sound->widePath());
-        page.takeChosenPath(row.ansi, row.exact, zurich);
+        page.takeChosenPath("C:\\Zurich\\bell.wav", exact, zurich);
         fake().mciMessages.clear();
         page.click(*master, 37);
         page.apply(*master, 37);
-        p().soundKind = 7;
         master->playAlert();
-        EXPECT_EQ(fake().mciMessages, (std::vector<std::string>{"0x804 0 0", row.played, "0x806 0 0", "0x804 0 0", row.played, "0x806 0 0"}));
-        EXPECT_EQ(std::string(p().wavPath), row.exact ? row.ansi : "");
-        EXPECT_STREQ(parseOptions(formatOptions(*master->options)).wavPathUtf8, row.ini);
+        const std::string& played = exact ? ansi : wide;
+        EXPECT_EQ(fake().mciMessages, (std::vector<std::string>{"0x804 0 0", played, "0x806 0 0", "0x804 0 0", played, "0x806 0 0"}));
+        EXPECT_EQ(ints(p().wavPath[0] != 0, std::string(parseOptions(formatOptions(*master->options)).wavPathUtf8) == zurich),
+                  ints(exact, !exact));
     }
     std::strcpy(master->options->wavPathUtf8, zurich);
-    std::strcpy(p().wavPath, "C:\\other.wav");
     fake().mciMessages.clear();
     master->playAlert();
-    EXPECT_EQ(fake().mciMessages.at(1), "0x499 0 C:\\other.wav");
+    EXPECT_EQ(fake().mciMessages.at(1), ansi);
 }
 
 TEST_F(SettingsPages, LongRestSetsThisRestOnlyAndARejectedLengthIsInForceWhileItsBoxIsOpen) {
