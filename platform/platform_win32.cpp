@@ -77,10 +77,10 @@ std::string currentDirectory() {
     // Any length and any script: the folder is named by its UTF-16 name, not the ANSI one.
     const DWORD size = GetCurrentDirectoryW(0, nullptr);
     if (size == 0) return ".";
-    std::wstring buffer(size, L'\0');
-    const DWORD n = GetCurrentDirectoryW(size, &buffer[0]);
+    std::vector<wchar_t> buffer(size);
+    const DWORD n = GetCurrentDirectoryW(size, buffer.data());
     if (n == 0 || n >= size) return ".";
-    return wideToUtf8(buffer.c_str());
+    return wideToUtf8(buffer.data());
 }
 
 std::FILE* openFile(const std::string& path, const char* mode) {

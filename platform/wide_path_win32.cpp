@@ -2,12 +2,11 @@
 
 namespace platform {
 
-std::wstring utf8ToWide(const std::string& utf8) {
+WideText::WideText(const std::string& utf8) {
     const int size = static_cast<int>(utf8.size());
     const int wide = size ? MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0) : 0;
-    std::wstring out(static_cast<size_t>(wide > 0 ? wide : 0), L'\0');
-    if (wide > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &out[0], wide);
-    return out;
+    text.assign(static_cast<size_t>(wide > 0 ? wide : 0) + 1, L'\0');
+    if (wide > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), wide);
 }
 
 std::string wideToUtf8(const wchar_t* wide) {

@@ -5,10 +5,22 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
-std::wstring utf8ToWide(const std::string& utf8);
+// A zero-terminated UTF-16 copy of a UTF-8 text. Not a std::wstring: the library's compiled
+// wide string would bring the exception machinery that the program leaves out.
+class WideText {
+public:
+    explicit WideText(const std::string& utf8);
+    const wchar_t* c_str() const { return text.data(); }
+
+private:
+    std::vector<wchar_t> text;
+};
+
+inline WideText utf8ToWide(const std::string& utf8) { return WideText(utf8); }
 std::string wideToUtf8(const wchar_t* wide);
 
 }  // namespace platform
