@@ -15,8 +15,9 @@ void pinToSystemFolder() {
 
 HMODULE load(const char* library) {
     HMODULE module = LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (module || GetLastError() != ERROR_INVALID_PARAMETER) return module;
-    // The flag is unknown to this Windows: the full path, so the search order never runs.
+    if (module) return module;
+    // The flag is unknown to this Windows (or the load failed with it): the full
+    // path, so the search order never runs.
     char path[MAX_PATH];
     const UINT n = GetSystemDirectoryA(path, MAX_PATH);
     const size_t length = std::strlen(library);
