@@ -7,9 +7,9 @@
 
 namespace workhistory {
 
-DayBook::DayBook(const DayRecord& liveRecord, std::vector<DayRecord> waitingDays, const std::string& statePath,
+DayBook::DayBook(const DayRecord& liveRecord, std::vector<DayRecord> waitingDays, const std::string& path,
                  DayNumber todayDate)
-    : live(liveRecord), today(todayDate), waiting(std::move(waitingDays)), file(statePath.c_str()) {}
+    : live(liveRecord), today(todayDate), waiting(std::move(waitingDays)), statePath(path) {}
 
 const DayRecord* DayBook::find(DayNumber day) {
     DayNumber liveDay = 0;
@@ -18,7 +18,7 @@ const DayRecord* DayBook::find(DayNumber day) {
     if (cached != merged.end()) return &cached->second;
     if (read.count(day)) return nullptr;
     std::vector<DayRecord>& records = read[day];
-    records = file.find(day);
+    records = history::DayFile(statePath.c_str()).find(day);
     // The waiting days come after state.dat's: they were finished later.
     for (const DayRecord& record : waiting) {
         DayNumber date = 0;
@@ -31,7 +31,7 @@ const DayRecord* DayBook::find(DayNumber day) {
 
 DayNumber DayBook::firstDay() {
     DayNumber first = today, date = 0;
-    if (file.firstDay(date)) first = std::min(first, date);
+    if (history::DayFile(statePath.c_str()).firstDay(date)) first = std::min(first, date);
     for (const DayRecord& record : waiting)
         if (history::isSoundRecord(record) && history::localDayOf(record.startTime, date)) first = std::min(first, date);
     if (history::localDayOf(live.startTime, date)) first = std::min(first, date);

@@ -31,7 +31,7 @@ private:
     const DayRecord& live;
     DayNumber today;
     std::vector<DayRecord> waiting;
-    history::DayFile file;
+    std::string statePath;  // opened for each lookup, never held while the dialog is open
     std::map<DayNumber, std::vector<DayRecord>> read;  // empty: no record that day
     std::map<DayNumber, DayRecord> merged;
 };

@@ -40,20 +40,14 @@ struct Session {
 // filter (which gets no user data) finds it here.
 std::unique_ptr<Session> session;
 
-std::wstring fromCodePage932(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    const int length = MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
-}
-
-// Sets a text only when it changes, so that a repaint does not make the text flicker.
+// Sets a text, converted from code page 932, only when it changes, so that a repaint does
+// not make it flicker. A fixed buffer rather than std::wstring, whose library code would
+// double the program's size.
 void setText(HWND window, const std::string& text) {
-    const std::wstring wide = fromCodePage932(text);
-    wchar_t now[256] = {};
+    wchar_t wide[256] = {}, now[256] = {};
+    MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 255);
     GetWindowTextW(window, now, 256);
-    if (wide != now) SetWindowTextW(window, wide.c_str());
+    if (lstrcmpW(wide, now) != 0) SetWindowTextW(window, wide);
 }
 
 std::vector<const DayRecord*> shownDays(Session& s) {
