@@ -42,7 +42,7 @@ std::unique_ptr<Session> session;
 
 // Sets a text, converted from code page 932, only when it changes, so that a repaint does
 // not make it flicker. A fixed buffer rather than std::wstring, whose library code would
-// double the program's size.
+// add some 60 KB to the shipped program.
 void setText(HWND window, const std::string& text) {
     wchar_t wide[256] = {}, now[256] = {};
     MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 255);
