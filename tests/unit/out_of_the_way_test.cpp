@@ -9,13 +9,14 @@
 
 namespace {
 
-TEST(QuietRule, BusyOnlyInPresentationsGamesAndWindowsCoveringTheirMonitor) {
+TEST(QuietRule, BusyOnlyInPresentationsGamesAndWindowsWhoseClientAreaCoversTheirMonitor) {
     // QUNS_BUSY, QUNS_RUNNING_D3D_FULL_SCREEN and QUNS_PRESENTATION_MODE whatever is in front.
     for (int state : {2, 3, 4, 5}) EXPECT_EQ(personIsBusy(state, {}), state != 5) << state;
     const platform::Rect screen{0, 0, 1920, 1080}, leftAbove{-1280, -200, 0, 824};
-    const struct { const char* className; platform::Rect window, monitor; bool isDesktop, busy; } rows[] = {
+    const struct { const char* className; platform::Rect client, monitor; bool isDesktop, busy; } rows[] = {
         {"Game", screen, screen, false, true},
         {"Game", {-8, -8, 1928, 1088}, screen, false, true},
+        {"Browser", {0, 23, 1920, 1080}, screen, false, false},  // maximised, its caption on a monitor without taskbar
         {"Editor", {0, 0, 1920, 1040}, screen, false, false},  // maximised beside the taskbar
         {"Editor", {1, 0, 1920, 1080}, screen, false, false},
         {"Game", leftAbove, screen, false, false},
@@ -26,7 +27,7 @@ TEST(QuietRule, BusyOnlyInPresentationsGamesAndWindowsCoveringTheirMonitor) {
         {"#32769", screen, screen, true, false},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(personIsBusy(5, {true, r.isDesktop, r.className, r.window, r.monitor}), r.busy) << r.className;
+        EXPECT_EQ(personIsBusy(5, {true, r.isDesktop, r.className, r.client, r.monitor}), r.busy) << r.className;
 }
 
 using OutOfTheWay = MasterTest;
@@ -50,8 +51,8 @@ TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnightOrAtATim
         master->tick();
     };
     auto& menu = fake().menuStates;
-    master->onCommand(CmdPause30);
-    EXPECT_EQ(ints(p().phase, menu[CmdStop], menu[CmdPauseMenu], menu[CmdStartWork]), ints(Stopped, 3, 3, 0));
+    master->onCommand(CmdPause30);  // "停止" stays, to end the pause for good
+    EXPECT_EQ(ints(p().phase, menu[CmdStop], menu[CmdPauseMenu], menu[CmdStartWork]), ints(Stopped, 0, 3, 0));
     EXPECT_STREQ(master->trayData.tip, "一時停止中 あと30分");
     for (int i = 1; i < 30; ++i) tick();
     EXPECT_STREQ(master->trayData.tip, "一時停止中 あと1分");
@@ -69,6 +70,9 @@ TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnightOrAtATim
         master->onCommand(command);  // ends the pause at once
         EXPECT_EQ(ints(p().phase, master->pauseMinutesLeft), ints(phase, 0)) << command;
     }
+    ticks(200);  // "停止" left a plain stop, which no tick ends
+    EXPECT_EQ(ints(p().phase, menu[CmdStop]), ints(Stopped, 3));
+    EXPECT_STREQ(master->trayData.tip, "停止中です");
 }
 
 constexpr uint32_t Minute = 60000, T = 100 * Minute;
@@ -103,6 +107,57 @@ TEST_F(OutOfTheWay, AwayTickTakesWorkAwayForTheSetMinutesAsRest) {
         EXPECT_EQ(ints(p().phase, p().elapsedMinutes, p().currentRestMinutes, master->repeatCount,
                        master->balloonPending), row.then);
         EXPECT_EQ(fake().menuStates[CmdStartRest], row.then[3] == 1 ? MenuStateGrayed : 0u);
+    }
+}
+
+TEST_F(OutOfTheWay, NoSweepOrSoundAtAnEmptyDeskButBalloonsAndPhasesGoOn) {
+    const struct { const char* what; uint8_t on, phase; int32_t elapsed; uint32_t idle, locked; std::vector<int64_t> then; } rows[] = {
+        // then: notice runs started, sounds, balloons, phase
+        {"idle, reminder", 0, Working, 4, 5 * Minute, 0, ints(0, 0, 0, Working)},
+        {"idle, work end", 0, Working, 59, 5 * Minute, 0, ints(0, 0, 1, WorkOver)},
+        {"idle, overrun", 0, WorkOver, 64, 9 * Minute, 0, ints(0, 0, 1, WorkOver)},
+        {"locked a minute, away option on", 1, Working, 59, 0, Minute, ints(0, 0, 1, WorkOver)},
+        {"idle a moment less", 0, Working, 59, 5 * Minute - 1, 0, ints(1, 1, 1, WorkOver)},
+    };
+    p().soundKind = 1;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        fake().input.now = T - row.locked;
+        master->onSessionChange(row.locked ? platform::SessionLock : platform::SessionUnlock);
+        fake().input = {T, T - row.idle};
+        fake().calls.clear(), fake().beeps.clear(), fake().balloons = 0;
+        master->options->awayIsRest = row.on;
+        p().phase = row.phase, p().elapsedMinutes = row.elapsed;
+        master->tick();
+        EXPECT_EQ(ints(fake().count("startThread"), fake().beeps.size(), fake().balloons, p().phase), row.then);
+    }
+}
+
+TEST_F(OutOfTheWay, ARestEndAtAnEmptyDeskShowsItsBalloonWhenThePersonIsBack) {
+    master->options->awayIsRest = 1;  // away 5 and rest 5: the detecting tick counts the sixth minute of rest
+    fake().input = {T, T - 5 * Minute};
+    master->tick();
+    EXPECT_EQ(ints(p().phase, master->balloonPending, fake().balloons), ints(RestOver, 1, 0));
+    fake().input = {T + Minute, T - 5 * Minute};
+    master->tick();
+    EXPECT_EQ(fake().balloons, 0);
+    fake().input = {T + 2 * Minute, T + 2 * Minute - 1000};  // a key pressed a second ago
+    ticks(2);
+    EXPECT_EQ(ints(p().phase, master->balloonPending, fake().balloons), ints(RestOver, 1, 1));
+    EXPECT_EQ(fake().balloonTitle + fake().balloonText, "休憩終了です今から作業再開なら、ここをクリックしてください。");
+
+    // Locked through the rest's end: unlocking brings the balloon at once. Answered before the return (a click
+    // on the icon): it never comes.
+    for (bool click : {false, true}) {
+        fake().balloons = 0;
+        master->startRest();
+        master->onSessionChange(platform::SessionLock);
+        ticks(5);
+        EXPECT_EQ(ints(p().phase, fake().balloons), ints(RestOver, 0)) << click;
+        if (click) master->onTrayCallback(0, TrayLeftDown);
+        master->onSessionChange(platform::SessionUnlock);
+        master->tick();
+        EXPECT_EQ(ints(p().phase, fake().balloons), ints(click ? Working : RestOver, click ? 0 : 1)) << click;
     }
 }
 
