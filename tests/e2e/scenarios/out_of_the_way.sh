@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Out of the way: no sweep over a full-screen window, one once it is gone;
-# the tip follows the minutes; "30分" greys the icon and restarts work by itself; the logon shortcut.
+# Out of the way: no sweep over a full-screen window, one over a captioned window placed as maximized over
+# the whole monitor; the tip follows the minutes; "30分" greys the icon and restarts work by itself, and
+# "停止" from the menu during it stops for good; the logon shortcut.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin out_of_the_way
 OTHER="$SHEET;child=その他"
@@ -18,8 +19,17 @@ tick 5  # the reminder at minute 5
 eq "over a full-screen window the notice window stays parked" "$(drv follow class=ALPHA 3000 | wc -l)" 1
 kill "$COVER"
 drv wait-gone "title=cover" 5000
+"$WINE64" "$DRIVER" cover captioned >/dev/null 2>&1 &
+COVER=$! && E2E_PIDS+=("$COVER")
+drv wait "title=cover" 5000 >/dev/null
+sleep 0.5
+read -r x y w h _ < <(drv rect "title=cover")
+check "the captioned window's rectangle reaches past the monitor ($x $y $w $h)" \
+    test "$x" -lt 0 -a "$y" -lt 0 -a $((x + w)) -gt 1024 -a $((y + h)) -gt 768
 tick 5
-check "without it the next reminder sweeps" drv follow class=ALPHA 20000 >/dev/null
+check "over it, its caption showing, the next reminder sweeps" drv follow class=ALPHA 20000 >/dev/null
+kill "$COVER"
+drv wait-gone "title=cover" 5000
 
 tick 2  # minute 12: the picture stays, so the shell gets the new tip only when the pointer comes
 eq "tip after twelve minutes" "$(tip)" "作業中です。あと48分 [12 / 60分]"
@@ -30,6 +40,26 @@ check "the pause greys the icon" wait_face ggg
 e2e_shot paused
 tick 30
 check "thirty ticks later work starts again: one red twelfth" wait_face 'rw?'
+
+# The tray menu; prints its left and top once it shows. Items are 18 px high below a 3 px border.
+tray_menu() {
+    xdotool mousemove 1014 758 click 3
+    drv wait "class=#32768;visible" 5000 >/dev/null && sleep 0.3
+    drv rect "class=#32768;visible" | cut -d' ' -f1,2
+}
+drv post class=MAIN 0x111 40004 0 >/dev/null  # 30分 again
+read -r mx my < <(tray_menu)
+e2e_shot pause-menu
+stop_black=$(import -window root png:- | convert - -crop "80x14+$((mx + 15))+$((my + 41))" txt:- | grep -c '#000000')
+check "during the pause 停止 is enabled: black, not grey ($stop_black px)" test "$stop_black" -gt 20
+for _ in 1 2 3; do  # an xdotool click on a menu is now and then lost
+    xdotool mousemove $((mx + 40)) $((my + 48)) click 1
+    drv wait-gone "class=#32768;visible" 2000 && break
+done
+eq "停止 ends the pause into a plain stop" "$(tip)" "停止中です"
+tick 30
+xdotool mousemove 300 300
+check "and no tick starts work again" wait_face ggg
 
 open_page 3 "$OTHER"
 click "$OTHER;id=54"
