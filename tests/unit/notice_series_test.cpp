@@ -123,30 +123,6 @@ TEST_F(NoticeSeries, EachRunSweepsEveryMonitorWithTheMotionOfItsStartAndComesWit
     EXPECT_EQ(path(master->noticeWindow) + " / " + path(&second), "513,288 341x192 0|513,288 341x192|parked / ");
 }
 
-TEST_F(NoticeSeries, ASeriesEndsQuietlyWhenThePersonBecomesBusyOrLeavesBeforeItsNextRun) {
-    const platform::ForegroundWindow slideShow{true, false, "Show", {0, 0, 1366, 768}, {0, 0, 1366, 768}};
-    const struct { const char* what; bool show; uint8_t quietOption; uint32_t idle; bool locked; int runs; } rows[] = {
-        {"still at work", false, 1, 0, false, 3},
-        {"a slide show began", true, 1, 0, false, 1},
-        {"... and the option is off", true, 0, 0, false, 3},
-        {"left the desk", false, 0, 5 * 60000, false, 1},
-        {"locked the screen", false, 0, 0, true, 1},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
-        fake().foreground = {}, fake().input = {}, fake().calls.clear(), fake().beeps.clear();
-        master->onSessionChange(platform::SessionUnlock);
-        master->options->quietFullscreen = 1;
-        tickToThreeRuns();
-        if (r.show) fake().foreground = slideShow;
-        master->options->quietFullscreen = r.quietOption;
-        fake().input = {10 * 60000, 10 * 60000 - r.idle};
-        if (r.locked) master->onSessionChange(platform::SessionLock);
-        fake().runThreads();
-        EXPECT_EQ(state(), ints(r.runs, r.runs, 0, 0));
-    }
-}
-
 TEST_F(NoticeSeries, APreviewDuringASeriesIsRefusedAndOtherwiseOneSilentRun) {
     tickToThreeRuns();
     runOne();  // the first is over, the second is running

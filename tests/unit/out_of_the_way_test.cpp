@@ -32,17 +32,6 @@ TEST(QuietRule, BusyOnlyInPresentationsGamesAndWindowsWhoseClientAreaCoversTheir
 
 using OutOfTheWay = MasterTest;
 
-TEST_F(OutOfTheWay, AFullScreenWindowSilencesEveryNoticeSeriesButNotTheBalloons) {
-    p().workMinutes = 10, p().soundKind = 1;
-    fake().foreground = {true, false, "Game", {0, 0, 1366, 768}, {0, 0, 1366, 768}};
-    ticks(15);  // the reminder at 5, the work end at 10 and the overrun at 15
-    EXPECT_EQ(ints(fake().threads.size(), fake().beeps.size(), master->balloonPending), ints(0, 0, 1));
-    EXPECT_EQ(fake().balloonTitle, "5分作業延長中です。。");
-    master->options->quietFullscreen = 0;
-    ticks(5);
-    EXPECT_EQ(ints(fake().threads.size(), fake().beeps.size()), ints(1, 1));
-}
-
 TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnightOrAtATimerCommand) {
     const ScopedTimeZone zone("Europe/Berlin");
     fake().now = localTime(2024, 6, 1, 23, 50);
@@ -110,54 +99,63 @@ TEST_F(OutOfTheWay, AwayTickTakesWorkAwayForTheSetMinutesAsRest) {
     }
 }
 
-TEST_F(OutOfTheWay, NoSweepOrSoundAtAnEmptyDeskButBalloonsAndPhasesGoOn) {
-    const struct { const char* what; uint8_t on, phase; int32_t elapsed; uint32_t idle, locked; std::vector<int64_t> then; } rows[] = {
-        // then: notice runs started, sounds, balloons, phase
-        {"idle, reminder", 0, Working, 4, 5 * Minute, 0, ints(0, 0, 0, Working)},
-        {"idle, work end", 0, Working, 59, 5 * Minute, 0, ints(0, 0, 1, WorkOver)},
-        {"idle, overrun", 0, WorkOver, 64, 9 * Minute, 0, ints(0, 0, 1, WorkOver)},
-        {"locked a minute, away option on", 1, Working, 59, 0, Minute, ints(0, 0, 1, WorkOver)},
-        {"idle a moment less", 0, Working, 59, 5 * Minute - 1, 0, ints(1, 1, 1, WorkOver)},
+// Nobody at the desk, or a slide show in front with the option on: no run and no sound, from the tick or from the
+// next run of a series already going; the balloons and the phases go on.
+TEST_F(OutOfTheWay, NoRunOrSoundWhileNobodyIsThereOrASlideShowIsInFront) {
+    const platform::ForegroundWindow show{true, false, "Show", {0, 0, 1366, 768}, {0, 0, 1366, 768}};
+    const struct { const char* what; bool show; uint8_t quiet; uint32_t idle; bool locked, silent; } rows[] = {
+        {"at work", false, 1, 0, false, false},
+        {"slide show", true, 1, 0, false, true},
+        {"slide show, option off", true, 0, 0, false, false},
+        {"idle a moment short of away", false, 1, 5 * Minute - 1, false, false},
+        {"away", false, 0, 5 * Minute, false, true},
+        {"locked", false, 0, 0, true, true},
     };
     p().soundKind = 1;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        fake().input.now = T - row.locked;
-        master->onSessionChange(row.locked ? platform::SessionLock : platform::SessionUnlock);
-        fake().input = {T, T - row.idle};
-        fake().calls.clear(), fake().beeps.clear(), fake().balloons = 0;
-        master->options->awayIsRest = row.on;
-        p().phase = row.phase, p().elapsedMinutes = row.elapsed;
-        master->tick();
-        EXPECT_EQ(ints(fake().count("startThread"), fake().beeps.size(), fake().balloons, p().phase), row.then);
-    }
+    for (const auto& r : rows)
+        for (bool fromTick : {true, false}) {
+            SCOPED_TRACE(std::string(r.what) + (fromTick ? " from the tick" : " from the second run"));
+            auto set = [&](bool on) {
+                fake().foreground = on && r.show ? show : platform::ForegroundWindow{};
+                fake().input = {T, T - (on ? r.idle : 0)};
+                master->onSessionChange(on && r.locked ? platform::SessionLock : platform::SessionUnlock);
+            };
+            master->options->quietFullscreen = r.quiet;
+            fake().calls.clear(), fake().beeps.clear(), fake().balloons = 0;
+            set(fromTick);
+            p().phase = WorkOver, p().elapsedMinutes = 64;  // the overrun at 5: a balloon and three runs
+            master->tick();
+            set(true);
+            fake().runThreads();
+            const int runs = !r.silent ? 3 : fromTick ? 0 : 1;
+            EXPECT_EQ(ints(fake().count("startThread"), fake().beeps.size(), fake().balloons, p().phase),
+                      ints(runs, runs, 1, WorkOver));
+        }
 }
 
-TEST_F(OutOfTheWay, ARestEndAtAnEmptyDeskShowsItsBalloonWhenThePersonIsBack) {
+TEST_F(OutOfTheWay, ARestEndAtAnEmptyDeskShowsItsBalloonOnceThePersonIsBack) {
     master->options->awayIsRest = 1;  // away 5 and rest 5: the detecting tick counts the sixth minute of rest
-    fake().input = {T, T - 5 * Minute};
-    master->tick();
-    EXPECT_EQ(ints(p().phase, master->balloonPending, fake().balloons), ints(RestOver, 1, 0));
-    fake().input = {T + Minute, T - 5 * Minute};
-    master->tick();
-    EXPECT_EQ(fake().balloons, 0);
-    fake().input = {T + 2 * Minute, T + 2 * Minute - 1000};  // a key pressed a second ago
-    ticks(2);
-    EXPECT_EQ(ints(p().phase, master->balloonPending, fake().balloons), ints(RestOver, 1, 1));
-    EXPECT_EQ(fake().balloonTitle + fake().balloonText, "休憩終了です今から作業再開なら、ここをクリックしてください。");
-
-    // Locked through the rest's end: unlocking brings the balloon at once. Answered before the return (a click
-    // on the icon): it never comes.
+    auto tickIdle = [&](uint32_t idle) {
+        fake().input = {T, T - idle};
+        master->tick();
+        return ints(p().phase, master->balloonPending, fake().balloons);
+    };
+    EXPECT_EQ(tickIdle(5 * Minute), ints(RestOver, 1, 0));
+    EXPECT_EQ(tickIdle(6 * Minute), ints(RestOver, 1, 0));
+    EXPECT_EQ(tickIdle(1000), ints(RestOver, 1, 1));  // a key pressed a second ago
+    EXPECT_EQ(tickIdle(1000), ints(RestOver, 1, 1));  // once
+    EXPECT_EQ(fake().balloonText, "今から作業再開なら、ここをクリックしてください。");
+    // Locked through the rest's end: unlocking brings it at once; answered first by a click on the icon: never.
     for (bool click : {false, true}) {
-        fake().balloons = 0;
+        const int before = fake().balloons;
         master->startRest();
         master->onSessionChange(platform::SessionLock);
         ticks(5);
-        EXPECT_EQ(ints(p().phase, fake().balloons), ints(RestOver, 0)) << click;
+        EXPECT_EQ(ints(p().phase, fake().balloons), ints(RestOver, before));
         if (click) master->onTrayCallback(0, TrayLeftDown);
         master->onSessionChange(platform::SessionUnlock);
         master->tick();
-        EXPECT_EQ(ints(p().phase, fake().balloons), ints(click ? Working : RestOver, click ? 0 : 1)) << click;
+        EXPECT_EQ(ints(p().phase, fake().balloons), ints(click ? Working : RestOver, before + !click)) << click;
     }
 }
 
