@@ -57,6 +57,5 @@ void Master::onSessionChange(uintptr_t event) {
         lockedAt = platform::inputTicks().now;
     } else if (event == platform::SessionUnlock) {
         sessionLocked = false;
-        showWaitingRestEnd();  // unlocking takes a password: they are back
     }
 }

@@ -133,30 +133,22 @@ TEST_F(OutOfTheWay, NoRunOrSoundWhileNobodyIsThereOrASlideShowIsInFront) {
         }
 }
 
-TEST_F(OutOfTheWay, ARestEndAtAnEmptyDeskShowsItsBalloonOnceThePersonIsBack) {
+TEST_F(OutOfTheWay, ARestEndAtAnEmptyDeskShowsItsBalloonOnceThePersonIsBackUnlessAClickAnsweredIt) {
     master->options->awayIsRest = 1;  // away 5 and rest 5: the detecting tick counts the sixth minute of rest
     auto tickIdle = [&](uint32_t idle) {
         fake().input = {T, T - idle};
         master->tick();
         return ints(p().phase, master->balloonPending, fake().balloons);
     };
-    EXPECT_EQ(tickIdle(5 * Minute), ints(RestOver, 1, 0));
-    EXPECT_EQ(tickIdle(6 * Minute), ints(RestOver, 1, 0));
-    EXPECT_EQ(tickIdle(1000), ints(RestOver, 1, 1));  // a key pressed a second ago
-    EXPECT_EQ(tickIdle(1000), ints(RestOver, 1, 1));  // once
-    EXPECT_EQ(fake().balloonText, "今から作業再開なら、ここをクリックしてください。");
-    // Locked through the rest's end: unlocking brings it at once; answered first by a click on the icon: never.
-    for (bool click : {false, true}) {
-        const int before = fake().balloons;
-        master->startRest();
-        master->onSessionChange(platform::SessionLock);
-        ticks(5);
-        EXPECT_EQ(ints(p().phase, fake().balloons), ints(RestOver, before));
+    for (bool click : {true, false}) {
+        master->startWork();
+        EXPECT_EQ(tickIdle(5 * Minute), ints(RestOver, 1, 0));
+        EXPECT_EQ(tickIdle(6 * Minute), ints(RestOver, 1, 0));
         if (click) master->onTrayCallback(0, TrayLeftDown);
-        master->onSessionChange(platform::SessionUnlock);
-        master->tick();
-        EXPECT_EQ(ints(p().phase, fake().balloons), ints(click ? Working : RestOver, before + !click)) << click;
+        for (int once : {1, 2})  // a key pressed a second ago
+            EXPECT_EQ(tickIdle(1000), click ? ints(Working, 0, 0) : ints(RestOver, 1, 1)) << once;
     }
+    EXPECT_EQ(fake().balloonText, "今から作業再開なら、ここをクリックしてください。");
 }
 
 TEST_F(OutOfTheWay, AwayRecodesTodaysWorkSinceLeavingButNoArchivedDay) {

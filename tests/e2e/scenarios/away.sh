@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# An empty desk: the work end a minute after the last input brings its balloon but no sweep; with time away
-# counted as rest the next tick turns the tray blue and records the minutes since leaving as resting; the rest
-# that ends before anybody is back keeps its balloon until the next tick after an input. The その他 page
-# writes restwarden.ini.
+# An empty desk: the work end brings its balloon but no sweep; with time away counted as rest a tick turns the
+# tray blue and records the minutes since leaving as resting, and the rest's end keeps its balloon until the
+# first tick after an input. The その他 page writes restwarden.ini.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin away
 OTHER="$SHEET;child=その他" INI="$DATA/restwarden.ini"
