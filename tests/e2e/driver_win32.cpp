@@ -157,5 +157,12 @@ int main(int argc, char** argv) {
         while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
         return 0;
     }
+    if (cmd == "input") {  // a press of shift, as a person at the keyboard would make
+        INPUT keys[2] = {};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_SHIFT;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        return SendInput(2, keys, sizeof keys[0]) == 2 ? 0 : 1;
+    }
     fail("unknown command", cmd);
 }
