@@ -85,8 +85,13 @@ ForegroundWindow foregroundWindow() {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     result.className = name;
+    // The client area, not the window rectangle: a maximized window's rectangle reaches past
+    // the monitor by its invisible frame, though its caption shows it is no full-screen program.
     RECT r;
-    if (GetWindowRect(window, &r)) result.window = rectOf(r);
+    if (GetClientRect(window, &r)) {
+        MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+        result.client = rectOf(r);
+    }
     MONITORINFO info;
     info.cbSize = sizeof info;
     if (GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) result.monitor = rectOf(info.rcMonitor);

@@ -148,7 +148,7 @@ struct ForegroundWindow {
     bool present = false;      // false when no window has the foreground
     bool isDesktop = false;    // the desktop or shell window itself
     std::string className;     // for the taskbar and the desktop's own windows
-    Rect window;               // screen coordinates
+    Rect client;               // its client area, in screen coordinates
     Rect monitor;              // the whole monitor the window is on
 };
 ForegroundWindow foregroundWindow();

@@ -40,6 +40,9 @@ e2e_begin() {
     "$WINE64" "$DRIVER" wait class=NEVER 86400000 >/dev/null 2>&1 &  # keeps Wine warm between the steps
     E2E_PIDS+=($!)
     drv wait "class=Shell_TrayWnd" 60000 >/dev/null || { log "no taskbar"; exit 1; }
+    # Someone at the desk: before any input Wine dates the last one to the machine's boot, which reads as
+    # hours away, and nothing would sweep or sound (an X key press reaches Wine only where it has focus).
+    drv input
 }
 reg() { "$WINE64" reg add "$@" /f >/dev/null 2>&1; }
 
