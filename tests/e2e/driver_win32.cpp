@@ -2,6 +2,7 @@
 // Texts are UTF-8; WINDOW is "class=NAME;title=TEXT" (either part), ";child=TEXT" a descendant, ";id=N" its
 // control N, ";visible", ";covers=X,Y,MARGIN" (X,Y lies MARGIN px inside it).
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,9 +13,9 @@
 
 namespace {
 
-std::wstring wide(const std::string& s, UINT page = CP_UTF8) {
+std::wstring wide(const std::string& s) {
     std::wstring out(s.size(), L'\0');
-    out.resize(static_cast<size_t>(MultiByteToWideChar(page, 0, s.data(), static_cast<int>(s.size()), &out[0], static_cast<int>(out.size()))));
+    out.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), &out[0], static_cast<int>(out.size()))));
     return out;
 }
 
@@ -78,10 +79,12 @@ int alphaOf(HWND w) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    // Wine hands a console program its arguments in the ANSI code page (932 here).
+int main() {
+    // Taken as UTF-16: in the ANSI code page a Japanese title would not survive a prefix whose code page is 1252.
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     std::vector<std::string> args;
-    for (int i = 0; i < argc; ++i) args.push_back(utf8(wide(argv[i], CP_ACP)));
+    for (int i = 0; i < argc; ++i) args.push_back(utf8(argv[i]));
     auto arg = [&](int i) { return i < argc ? args[static_cast<size_t>(i)].c_str() : ""; };
     auto num = [&](int i) { return number(arg(i)); };
     const std::string cmd = arg(1);
