@@ -1,7 +1,8 @@
 // rwdriver: finds the program's windows and pokes them the way Windows would, for the end-to-end tests.
-// Texts are UTF-8; WINDOW is "class=NAME;title=TEXT" (either part), ";child=TEXT" a descendant, ";id=N" its
-// control N, ";visible", ";covers=X,Y,MARGIN" (X,Y lies MARGIN px inside it).
+// Texts are UTF-8, read from the windows as UTF-16; WINDOW is "class=NAME;title=TEXT" (either part), ";child=TEXT"
+// a descendant, ";id=N" its control N, ";visible", ";covers=X,Y,MARGIN" (X,Y lies MARGIN px inside it).
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -77,6 +78,8 @@ int alphaOf(HWND w) {
     return GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
 }
 
+BOOL CALLBACK printText(HWND w, LPARAM) { return std::printf("%s\n", utf8(textOf(w)).c_str()) > 0; }
+
 }  // namespace
 
 int main() {
@@ -106,6 +109,33 @@ int main() {
         return 0;
     }
     if (cmd == "text") return std::printf("%s\n", utf8(textOf(need(arg(2)))).c_str()), 0;  // WINDOW
+    if (cmd == "texts") {  // WINDOW: the text of each window inside it, one a line
+        EnumChildWindows(need(arg(2)), printText, 0);
+        return 0;
+    }
+    if (cmd == "tabs") {  // WINDOW: the titles of its tab control's tabs, one a line
+        HWND tabs = FindWindowExW(need(arg(2)), nullptr, WC_TABCONTROLW, nullptr);
+        DWORD id = 0;
+        GetWindowThreadProcessId(tabs, &id);
+        HANDLE program = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+        // The control writes the title into the program's own memory: the record and its text go there.
+        struct Item {
+            TCITEMW item;
+            wchar_t text[64];
+        } local, *remote = static_cast<Item*>(VirtualAllocEx(program, nullptr, sizeof local, MEM_COMMIT, PAGE_READWRITE));
+        if (!remote) fail("cannot reach the program of", arg(2));
+        for (LRESULT i = 0, n = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0); i < n; ++i) {
+            local = Item{};
+            local.item.mask = TCIF_TEXT, local.item.pszText = remote->text, local.item.cchTextMax = 64;
+            DWORD_PTR ok = 0;
+            if (WriteProcessMemory(program, remote, &local, sizeof local, nullptr) &&
+                SendMessageTimeoutW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 1000, &ok) && ok &&
+                ReadProcessMemory(program, remote, &local, sizeof local, nullptr))
+                std::printf("%s\n", utf8(local.text).c_str());
+        }
+        VirtualFreeEx(program, remote, 0, MEM_RELEASE);
+        return CloseHandle(program), 0;
+    }
     if (cmd == "set-text") {  // WINDOW TEXT
         const std::wstring text = wide(arg(3));
         DWORD_PTR result = 0;
