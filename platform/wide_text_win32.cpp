@@ -80,12 +80,18 @@ HFONT japaneseFontLike(HFONT original) {
     return made;
 }
 
-// Controls only: a dialog deletes the font it holds when it is destroyed, so the dialogs
-// themselves (a sheet's pages among its children) keep their own.
-BOOL CALLBACK setFont(HWND child, LPARAM font) {
+struct FontFor {
+    HWND dialog;
+    HFONT font;
+};
+
+// The dialog's own controls only: a dialog inside it (a sheet's page) has a font of its own,
+// and a dialog deletes the font it holds when it is destroyed.
+BOOL CALLBACK setFont(HWND child, LPARAM parameter) {
+    const FontFor& target = *reinterpret_cast<const FontFor*>(parameter);
     constexpr ULONG_PTR DialogClassAtom = 32770;
-    if (GetClassLongPtrW(child, GCW_ATOM) != DialogClassAtom)
-        SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    if (GetParent(child) == target.dialog && GetClassLongPtrW(child, GCW_ATOM) != DialogClassAtom)
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(target.font), FALSE);
     return TRUE;
 }
 
@@ -94,7 +100,8 @@ BOOL CALLBACK setFont(HWND child, LPARAM font) {
 void useJapaneseFont(HWND dialog) {
     HFONT font = japaneseFontLike(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
     if (!font) return;
-    EnumChildWindows(dialog, setFont, reinterpret_cast<LPARAM>(font));
+    FontFor target = {dialog, font};
+    EnumChildWindows(dialog, setFont, reinterpret_cast<LPARAM>(&target));
 }
 
 }  // namespace widetext

@@ -40,10 +40,10 @@ void itemText(HWND dialog, int id, char (&out)[N]) {
     itemText(dialog, id, out, N);
 }
 
-// Gives all the controls of a dialog (and of the dialogs inside it) a font of the same
-// face and size as the dialog's, but of the Japanese character set: asked for by a
-// Japanese face name alone, the font mapper of a non-Japanese Windows picks a face
-// without Japanese glyphs. On a Japanese Windows the same face comes out as before.
+// Gives the controls of a dialog a font of the same face and size as the dialog's, but of
+// the Japanese character set: asked for by a Japanese face name alone, the font mapper of
+// a non-Japanese Windows picks a face without Japanese glyphs. On a Japanese Windows the
+// same face comes out as before.
 void useJapaneseFont(HWND dialog);
 
 }  // namespace widetext
