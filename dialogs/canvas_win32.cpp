@@ -12,8 +12,9 @@ namespace {
 // place where it is not installed. The Japanese character set makes that stand-in a face
 // with Japanese glyphs on any system, not only on a Japanese one.
 HFONT createReportFont(int height) {
+    const widetext::Wide face("HG創英角ﾎﾟｯﾌﾟ体");
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_TT_ONLY_PRECIS,
-                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH | FF_SWISS, widetext::Wide("HG創英角ﾎﾟｯﾌﾟ体"));
+                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH | FF_SWISS, face);
 }
 
 // Keeps one font, one pen and one brush selected at a time, making a new one only when the

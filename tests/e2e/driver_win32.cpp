@@ -122,15 +122,17 @@ int main() {
         struct Item {
             TCITEMW item;
             wchar_t text[64];
-        } local, *remote = static_cast<Item*>(VirtualAllocEx(program, nullptr, sizeof local, MEM_COMMIT, PAGE_READWRITE));
+        } local, *remote =
+            static_cast<Item*>(VirtualAllocEx(program, nullptr, sizeof local, MEM_COMMIT, PAGE_READWRITE));
         if (!remote) fail("cannot reach the program of", arg(2));
         for (LRESULT i = 0, n = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0); i < n; ++i) {
             local = Item{};
             local.item.mask = TCIF_TEXT, local.item.pszText = remote->text, local.item.cchTextMax = 64;
             DWORD_PTR ok = 0;
+            const LPARAM item = reinterpret_cast<LPARAM>(remote);
             if (WriteProcessMemory(program, remote, &local, sizeof local, nullptr) &&
-                SendMessageTimeoutW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 1000, &ok) && ok &&
-                ReadProcessMemory(program, remote, &local, sizeof local, nullptr))
+                SendMessageTimeoutW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), item, SMTO_ABORTIFHUNG, 1000, &ok) &&
+                ok && ReadProcessMemory(program, remote, &local, sizeof local, nullptr))
                 std::printf("%s\n", utf8(local.text).c_str());
         }
         VirtualFreeEx(program, remote, 0, MEM_RELEASE);

@@ -24,7 +24,9 @@ e2e_begin() {
     E2E_XVFB=$!
     for _ in $(seq 1 200); do [ -s "$E2E_DIR/display" ] && break; sleep 0.1; done
     export DISPLAY=":$(tr -dc 0-9 <"$E2E_DIR/display")" WINEPREFIX="$E2E_DIR/prefix" WINEDEBUG=-all
-    if [ "${E2E_LANG:-ja}" = en ]; then export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8; else export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; fi
+    local locale=ja_JP
+    [ "${E2E_LANG:-ja}" = en ] && locale=en_US
+    export LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8
     export WINEDLLOVERRIDES="winealsa.drv,winepulse.drv=d"
     "$WINE64" wineboot -i >/dev/null 2>&1
     [ "${E2E_LANG:-ja}" = en ] && e2e_japanese_fallback

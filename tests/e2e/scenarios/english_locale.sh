@@ -5,10 +5,11 @@
 export E2E_LANG=${E2E_LANG:-en}  # E2E_LANG=ja runs the same on the Japanese prefix
 source "$(dirname "$0")/../lib.sh"
 e2e_begin english_locale
-TIME="$SHEET;child=時間・ログ出力" LONGREST="class=#32770;title=お昼休みなど、長めの休憩^^" DLG="class=#32770;visible"
+TIME="$SHEET;child=時間・ログ出力" DLG="class=#32770;visible"
+LONGREST="class=#32770;title=お昼休みなど、長めの休憩^^"
 joined() { "$@" | paste -sd '|'; }
 
-acp=$("$WINE64" reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP | tr -d '\r' | awk '/ACP/{print $3}')
+acp=$("$WINE64" reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP | awk '/ACP/{print $3 + 0}')
 eq "the prefix's code page" "$acp" "$([ "$E2E_LANG" = en ] && echo 1252 || echo 932)"
 make_param "$DATA/param.dat" 1 5 0  # no moving notice over the screenshots
 make_day "$DATA/stateTmp.dat" 0 480-539:1 540-549:3 720-749:5
