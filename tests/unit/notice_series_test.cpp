@@ -63,12 +63,11 @@ protected:
         const bool parked = calls[calls.size() - 2] == "opacity 0" && calls.back() == "moveWindow 0,0 5x5 norepaint";
         return moves.front() + " " + calls.at(1).substr(8) + "|" + moves.back() + (parked ? "|parked" : "");
     }
-    bool staysOn(platform::WindowHandle window, const platform::MonitorArea& m) {  // every shown place, on `m`
-        for (const std::string& c : fake().windowCalls[window]) {
-            int x = 0, y = 0, w = 0, h = 0;
-            if (c.find(" repaint") == std::string::npos || std::sscanf(c.c_str(), "moveWindow %d,%d %dx%d", &x, &y, &w, &h) != 4) continue;
-            if (x < m.left || y < m.top || x + w > m.left + m.width || y + h > m.top + m.height) return false;
-        }
+    bool staysOn(platform::WindowHandle window, const platform::MonitorArea& m) {  // every place shown lies on `m`
+        int x, y, w, h;
+        for (const std::string& c : fake().windowCalls[window])
+            if (c.find(" repaint") != c.npos && std::sscanf(c.c_str(), "moveWindow %d,%d %dx%d", &x, &y, &w, &h) == 4 &&
+                (x < m.left || y < m.top || x + w > m.left + m.width || y + h > m.top + m.height)) return false;
         return true;
     }
 };

@@ -153,20 +153,16 @@ TEST(DisplayScale, PositionsFontsAndPensFollowTheDpi) {
     }
 }
 
-// The pixels GDI paints of the solid shapes of `list` inside width x height (the rest stays Unpainted): a rectangle
-// fills [left, right) x [top, bottom), a thin line along a row or column its pixels up to its end; the rest is left out.
-constexpr Colour Unpainted = 0xFF000000;
+// What GDI leaves at each pixel of a width x height area: a rectangle fills [left, right) x [top, bottom), a thin line
+// along a row or column its pixels up to its end; nothing else paints (0xFF000000 stays).
 std::vector<Colour> raster(const DisplayList& list, int width, int height) {
-    std::vector<Colour> pixels(static_cast<size_t>(width * height), Unpainted);
-    const auto fill = [&](Point from, Point to, Colour colour) {
-        for (int y = std::max(from.y, 0); y < std::min(to.y, height); ++y)
-            for (int x = std::max(from.x, 0); x < std::min(to.x, width); ++x) pixels[static_cast<size_t>(y * width + x)] = colour;
-    };
+    std::vector<Colour> pixels(static_cast<size_t>(width * height), 0xFF000000);
     for (const DrawOp& op : list) {
-        const Point a = op.points.front(), b = op.points.back();
-        if (op.kind == Kind::Rectangle) fill(a, b, op.brush);
-        if (op.kind == Kind::Line && op.pen.width <= 1 && (a.x == b.x || a.y == b.y))
-            fill(a, {std::max(b.x, a.x + 1), std::max(b.y, a.y + 1)}, op.pen.colour);
+        Point a = op.points.front(), b = op.points.back();
+        const bool thin = op.kind == Kind::Line && op.pen.width <= 1 && (a.x == b.x || a.y == b.y);
+        if (thin) b = {std::max(b.x, a.x + 1), std::max(b.y, a.y + 1)};
+        for (int y = std::max(a.y, 0); (thin || op.kind == Kind::Rectangle) && y < std::min(b.y, height); ++y)
+            for (int x = std::max(a.x, 0); x < std::min(b.x, width); ++x) pixels[y * width + x] = thin ? op.pen.colour : op.brush;
     }
     return pixels;
 }
@@ -175,27 +171,24 @@ std::vector<Colour> raster(const DisplayList& list, int width, int height) {
 // grows into: no column or groove line left blank between neighbours, none split from its partner.
 TEST(DisplayScale, WhatTouchesAt96DpiTouchesAtEveryDpi) {
     int8_t minutes[1440] = {};
-    for (int k = 0; k < 480; ++k) minutes[3 * k] = static_cast<int8_t>(1 + k / 7 % 5);
     DayRecord today{};
     CompiledState state{today};
-    for (int i = 0; i < 480; ++i)  // full bars, red over blue, the border moving
-        state.minuteShare[3 * i][MinuteWorking] = static_cast<uint8_t>(i % 50), state.minuteShare[3 * i][MinuteResting] = static_cast<uint8_t>(50 - i % 50);
-    const std::tuple<const char*, DisplayList, int, int> pictures[] = {
-        {"strip", workstatus::paint(minutes), 500, 90}, {"report", report::paint(state), 510, 400}};
-    for (const auto& [what, list, width, height] : pictures) {
-        const std::vector<Colour> design = raster(list, width, height);
+    for (int k = 0; k < 480; ++k) {  // columns of every code; full bars, red over blue, the border moving
+        minutes[3 * k] = static_cast<int8_t>(1 + k / 7 % 5);
+        state.minuteShare[3 * k][MinuteWorking] = static_cast<uint8_t>(k % 50);
+        state.minuteShare[3 * k][MinuteResting] = static_cast<uint8_t>(50 - k % 50);
+    }
+    for (const auto& [list, width, height] : {std::tuple{workstatus::paint(minutes), 500, 90}, std::tuple{report::paint(state), 510, 400}})
         for (int dpi : {120, 144, 192}) {
             const auto at = [dpi](int v) { return platform::scaleToDpi(v, dpi); };
-            const std::vector<Colour> shown = raster(scaled(list, dpi), at(width), at(height));
-            int wrong = 0;
+            const std::vector<Colour> design = raster(list, width, height), shown = raster(scaled(list, dpi), at(width), at(height));
+            int wrong = 0;  // scaled pixels unlike the 96-DPI pixel they grew from
             for (int y = 0; y < height; ++y)
                 for (int x = 0; x < width; ++x)
                     for (int sy = at(y); sy < at(y + 1); ++sy)
-                        for (int sx = at(x); sx < at(x + 1); ++sx)
-                            wrong += shown[static_cast<size_t>(sy * at(width) + sx)] != design[static_cast<size_t>(y * width + x)];
-            EXPECT_EQ(wrong, 0) << what << " at " << dpi;
+                        for (int sx = at(x); sx < at(x + 1); ++sx) wrong += shown[sy * at(width) + sx] != design[y * width + x];
+            EXPECT_EQ(wrong, 0) << width << " at " << dpi;
         }
-    }
 }
 
 }  // namespace

@@ -50,14 +50,12 @@ pixels <<ROWS
 polygon at the Seriousness vertex            614 195 3203FF
 polygon at the Effort vertex, the centre     614 300 3203FF
 no polygon on the outer Efficiency vertex    714 267 323232
-08:00 worked in every record                 270 517 FF2244
 12:00 stopped in one record of five: 15 px   390 520 909090
 ... and nothing under them                   390 530 $BG
 ROWS
-# 08:00-08:59 is the chart's columns 180-199: at 1.5 times, x 270-299, with no column left blank between them.
-row=$(for x in $(seq 270 299); do printf '%s 530 ' "$x"; done)
-# shellcheck disable=SC2086  # the pairs are words
-eq "blank columns in a worked stretch" "$(drv pixel "$DLG" $row | tr ' ' '\n' | grep -vc FF2244)" 0
+# 08:00-08:59 worked in every record: the chart's columns 180-199, at 1.5 times x 270-299, none left blank.
+# shellcheck disable=SC2046  # the pairs are words
+eq "blank columns" "$(drv pixel "$DLG" $(seq -f '%g 530' 270 299) | tr ' ' '\n' | grep -vc FF2244)" 0
 close_with close
 
 # The version picture at (30, 15): three of its pixels as res/version.jpg decodes them (within rounding).
@@ -70,12 +68,11 @@ for sample in "0 0 FAF7E8" "35 20 363034" "171 80 FF2245"; do
 done
 eq "right of the picture is background" "$(drv pixel "$DLG" 288 60)" "$(drv pixel "$DLG" 5 5)"
 close_with ok
+
 # The TIME page's engraved separator grows with the page: dark rows 135-136, then a light one.
-open_page 0 "$SHEET;child=時間・ログ出力"
-sleep 0.4
-e2e_shot settings
-eq "separator at 1.5 times" "$(drv pixel "$SHEET;child=時間・ログ出力" 200 134 200 135 200 136 200 137 200 138)" \
-    "$(drv pixel "$SHEET;child=時間・ログ出力" 200 134) 323232 323232 888888 $(drv pixel "$SHEET;child=時間・ログ出力" 200 138)"
+TIME="$SHEET;child=時間・ログ出力"
+open_page 0 "$TIME" && sleep 0.4 && e2e_shot settings
+eq "separator at 1.5 times" "$(drv pixel "$TIME" 200 135 200 136 200 137)" "323232 323232 888888"
 press "$SHEET" 2
 check "the sheet closes" drv wait-gone "$SHEET" 5000
 e2e_app_exit
