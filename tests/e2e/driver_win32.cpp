@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (cmd == "enabled") return std::printf("%d\n", IsWindowEnabled(need(arg(2))) ? 1 : 0), 0;  // WINDOW
     if (cmd == "text") return std::printf("%s\n", utf8(textOf(need(arg(2)))).c_str()), 0;  // WINDOW
     if (cmd == "set-text") {  // WINDOW TEXT
         const std::wstring text = wide(arg(3));
