@@ -38,7 +38,25 @@ void Master::showOverrunNotice() {
 
 void Master::showRestEndNotice() {
     property->phase = RestOver;
-    showBalloon("休憩終了です", ClickForWork);
+    if (!personAway()) {
+        restEndWaiting = false;
+        showBalloon("休憩終了です", ClickForWork);
+        return;
+    }
+    // A balloon fades unseen at an empty desk. The rest end is still pending, so a click on
+    // the icon moves on as after the balloon; the balloon itself comes when they are back.
+    restEndWaiting = true;
+    balloonPending = 1;
+}
+
+void Master::showWaitingRestEnd() {
+    if (!restEndWaiting) return;
+    // Work started by a click or a menu command in the meantime: the rest end is answered.
+    if (property->phase != RestOver) {
+        restEndWaiting = false;
+        return;
+    }
+    if (!personAway()) showRestEndNotice();
 }
 
 void Master::showPauseEndNotice() {
