@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/system_library_win32.h"
 #include "platform/tray_win32.h"
+#include "platform/wide_text_win32.h"
 #include "notice/notice_window_win32.h"
 
 namespace {
@@ -21,7 +22,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_CLOSE:
         master->onClose();
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_DESTROY:
         master->onDestroy();
         return 0;
@@ -51,40 +52,43 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             master->onTaskbarCreated();
             return 0;
         }
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
-bool registerClass(HINSTANCE instance, const char* name, WNDPROC procedure) {
-    WNDCLASSA wc = {};
+// The windows are Unicode windows, so their titles and every text they hand on reach
+// Windows as UTF-16, whatever the system's code page.
+bool registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSW wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "IDI_AMAIN");
+    wc.hIcon = LoadIconW(instance, L"IDI_AMAIN");
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(5));
     wc.lpszClassName = name;
-    return RegisterClassA(&wc) != 0;
+    return RegisterClassW(&wc) != 0;
 }
 
 int run(HINSTANCE instance) {
     theMaster->icon->loadIcons();
-    if (!registerClass(instance, "MAIN", mainWindowProc)) return -1;
-    if (!registerClass(instance, "ALPHA", noticeWindowProc)) return -1;
+    if (!registerClass(instance, L"MAIN", mainWindowProc)) return -1;
+    if (!registerClass(instance, L"ALPHA", noticeWindowProc)) return -1;
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 
-    HWND mainWindow = CreateWindowExA(0, "MAIN", "レストワーデン", WS_OVERLAPPEDWINDOW, 200, 200, 5, 5, nullptr,
-                                      nullptr, instance, nullptr);
+    const widetext::Wide title("レストワーデン");
+    HWND mainWindow = CreateWindowExW(0, L"MAIN", title, WS_OVERLAPPEDWINDOW, 200, 200, 5, 5, nullptr, nullptr,
+                                      instance, nullptr);
     if (!mainWindow) return -1;
-    HWND notice = CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "ALPHA", "レストワーデン",
+    HWND notice = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"ALPHA", title,
                                   WS_POPUP | WS_VISIBLE, 0, 0, 5, 5, mainWindow, nullptr, instance, nullptr);
     if (!notice) return 0;
     SetLayeredWindowAttributes(notice, 0, 0, LWA_ALPHA);
 
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
 }

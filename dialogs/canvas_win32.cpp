@@ -1,5 +1,7 @@
 #include "dialogs/canvas_win32.h"
 
+#include "platform/wide_text_win32.h"
+
 #include <vector>
 
 namespace canvas {
@@ -7,10 +9,12 @@ namespace canvas {
 namespace {
 
 // The report's font: the pop-style face, or what the system's font matching puts in its
-// place where it is not installed.
+// place where it is not installed. The Japanese character set makes that stand-in a face
+// with Japanese glyphs on any system, not only on a Japanese one.
 HFONT createReportFont(int height) {
-    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS,
-                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH | FF_SWISS, "HG創英角ﾎﾟｯﾌﾟ体");
+    const widetext::Wide face("HG創英角ﾎﾟｯﾌﾟ体");
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_TT_ONLY_PRECIS,
+                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH | FF_SWISS, face);
 }
 
 // Keeps one font, one pen and one brush selected at a time, making a new one only when the
@@ -102,7 +106,10 @@ void drawList(HDC dc, const draw::DisplayList& unscaled, int dpi) {
             case draw::Kind::Text:
                 objects.useFont(op.fontHeight);
                 SetTextColor(dc, op.colour);
-                TextOutA(dc, p.x, p.y, op.text.data(), static_cast<int>(op.text.size()));
+                {
+                    const widetext::Wide text(op.text.data(), static_cast<int>(op.text.size()));
+                    TextOutW(dc, p.x, p.y, text, lstrlenW(text));
+                }
                 break;
             case draw::Kind::Line:
                 if (op.points.size() < 2) break;

@@ -9,7 +9,7 @@ void openEvaluationDialog(HWND owner);
 void openVersionDialog(HWND owner);
 void openLongRestDialog(HWND owner);
 
-// DialogBoxParamA with the program's instance, taken from the owner.
+// DialogBoxParamW with the program's instance, taken from the owner.
 void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARAM parameter = 0);
 
 namespace layout {

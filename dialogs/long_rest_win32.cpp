@@ -5,6 +5,7 @@
 #include "dialogs/dialogs_win32.h"
 #include "dialogs/long_rest.h"
 #include "dialogs/minutes_entry.h"
+#include "platform/wide_text_win32.h"
 
 namespace {
 
@@ -14,13 +15,14 @@ INT_PTR CALLBACK longRestProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
     switch (message) {
     case WM_INITDIALOG:
         SendDlgItemMessageA(dialog, MinutesEdit, EM_LIMITTEXT, 3, 0);
-        SetDlgItemTextA(dialog, MinutesEdit, LongRest::InitialText);
+        widetext::useJapaneseFont(dialog);
+        widetext::setItemText(dialog, MinutesEdit, LongRest::InitialText);
         return TRUE;
     case WM_COMMAND:
         switch (LongRest::forCommand(LOWORD(wParam))) {
         case LongRest::Action::Confirm: {
             char text[MinutesTextSize] = {};
-            GetDlgItemTextA(dialog, MinutesEdit, text, static_cast<int>(sizeof text));
+            widetext::itemText(dialog, MinutesEdit, text);
             LongRest::confirm(*theMaster, text);
             EndDialog(dialog, 0);
             break;

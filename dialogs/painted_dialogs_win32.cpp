@@ -9,6 +9,7 @@
 #include "dialogs/evaluation_painter.h"
 #include "dialogs/report_layout.h"
 #include "platform/monitors_win32.h"
+#include "platform/wide_text_win32.h"
 #include "records/log.h"
 
 namespace {
@@ -93,7 +94,8 @@ void followDpiChange(HWND dialog, LPARAM suggested) {
 
 void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARAM parameter) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
-    DialogBoxParamA(instance, templateName, owner, procedure, parameter);
+    // A Unicode dialog: the texts its procedure hands on reach Windows as UTF-16.
+    DialogBoxParamW(instance, widetext::Wide(templateName), owner, procedure, parameter);
 }
 
 void openEvaluationDialog(HWND owner) {

@@ -17,6 +17,7 @@
 #include "platform/monitors_win32.h"
 #include "platform/system_library_win32.h"
 #include "platform/wide_path_win32.h"
+#include "platform/wide_text_win32.h"
 #include "timer/options.h"
 #include "timer/sound.h"
 
@@ -64,6 +65,13 @@ INT_PTR staticColours(WPARAM dc) {
 
 UINT notificationOf(LPARAM lParam) { return reinterpret_cast<const NMHDR*>(lParam)->code; }
 
+// The page's controls and the sheet's own (the tabs among them) get a font with Japanese
+// glyphs; the sheet's again with each page, which is harmless: the font is the same one.
+void useJapaneseFonts(HWND page) {
+    widetext::useJapaneseFont(page);
+    widetext::useJapaneseFont(GetParent(page));
+}
+
 // The last checked button of a group (BM_GETCHECK exactly 1); 0 when none is.
 int checkedButton(HWND page, int first, int last) {
     int found = 0;
@@ -74,10 +82,7 @@ int checkedButton(HWND page, int first, int last) {
 
 // ---- Page TIME -----------------------------------------------------------------------
 
-void readText(HWND page, int id, char (&buffer)[MinutesTextSize]) {
-    buffer[0] = 0;
-    GetDlgItemTextA(page, id, buffer, static_cast<int>(sizeof buffer));
-}
+void readText(HWND page, int id, char (&buffer)[MinutesTextSize]) { widetext::itemText(page, id, buffer); }
 
 // The engraved separator between the rest row and the check box: a dark line over a light
 // one, placed in 96-DPI pixels and scaled with the page, whose controls grow with its DPI.
@@ -96,10 +101,11 @@ INT_PTR CALLBACK timePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
     case WM_INITDIALOG: {
         SendDlgItemMessageA(page, TimeWorkEdit, EM_LIMITTEXT, 3, 0);
         SendDlgItemMessageA(page, TimeRestEdit, EM_LIMITTEXT, 3, 0);
+        useJapaneseFonts(page);
         TimePageTexts texts = TimePage::opening(*master.property);
-        SetDlgItemTextA(page, TimeWorkEdit, texts.work.c_str());
-        SetDlgItemTextA(page, TimeRestEdit, texts.rest.c_str());
-        SetDlgItemTextA(page, TimeEndLabel, texts.endLabel.c_str());
+        widetext::setItemText(page, TimeWorkEdit, texts.work.c_str());
+        widetext::setItemText(page, TimeRestEdit, texts.rest.c_str());
+        widetext::setItemText(page, TimeEndLabel, texts.endLabel.c_str());
         CheckDlgButton(page, TimeLogCheck, texts.logChecked ? BST_CHECKED : BST_UNCHECKED);
         return TRUE;
     }
@@ -108,7 +114,7 @@ INT_PTR CALLBACK timePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
         if (id == TimeWorkEdit && HIWORD(wParam) == EN_UPDATE) {
             char work[MinutesTextSize];
             readText(page, TimeWorkEdit, work);
-            SetDlgItemTextA(page, TimeEndLabel, TimePage::endLabelFor(work).c_str());
+            widetext::setItemText(page, TimeEndLabel, TimePage::endLabelFor(work).c_str());
         } else if (id == TimeLogCheck) {
             bool checked = IsDlgButtonChecked(page, TimeLogCheck) == BST_CHECKED;
             CheckDlgButton(page, TimeLogCheck, checked ? BST_UNCHECKED : BST_CHECKED);
@@ -159,6 +165,7 @@ INT_PTR CALLBACK movePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
     Master& master = *theMaster;
     switch (message) {
     case WM_INITDIALOG: {
+        useJapaneseFonts(page);
         MoveChecks checks = movePage.open(*master.property);
         ZeroMemory(&colorChoice, sizeof colorChoice);
         colorChoice.lStructSize = sizeof colorChoice;
@@ -266,6 +273,7 @@ INT_PTR CALLBACK soundPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
         wavFileDialog.nMaxFile = WavPathSize;
         // The data folder is fixed at start, so the chooser may not move the current one.
         wavFileDialog.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+        useJapaneseFonts(page);
         int checked = soundPage.open(*master.property, master.sound->widePath());
         CheckRadioButton(page, SoundFirst, SoundLast, checked);
         showPath(page);
@@ -317,9 +325,10 @@ INT_PTR CALLBACK otherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
     case WM_INITDIALOG: {
         SendDlgItemMessageA(page, OtherAwayMinutesEdit, EM_LIMITTEXT, 2, 0);
+        useJapaneseFonts(page);
         OtherPageTexts texts = OtherPage::opening(*master.options);
         for (const auto& box : OtherChecks) CheckDlgButton(page, box.id, texts.*box.checked ? BST_CHECKED : BST_UNCHECKED);
-        SetDlgItemTextA(page, OtherAwayMinutesEdit, texts.awayMinutes.c_str());
+        widetext::setItemText(page, OtherAwayMinutesEdit, texts.awayMinutes.c_str());
         enableAwayMinutes(page);
         return TRUE;
     }
@@ -348,21 +357,22 @@ INT_PTR CALLBACK otherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 void openSettingsSheet(HWND owner) {
+    // The wide entry points: the caption and the tabs' titles reach the sheet as UTF-16.
     auto createPage =
-        systemlib::function<decltype(&CreatePropertySheetPageA)>("comctl32.dll", "CreatePropertySheetPageA");
-    auto propertySheet = systemlib::function<decltype(&PropertySheetA)>("comctl32.dll", "PropertySheetA");
+        systemlib::function<decltype(&CreatePropertySheetPageW)>("comctl32.dll", "CreatePropertySheetPageW");
+    auto propertySheet = systemlib::function<decltype(&PropertySheetW)>("comctl32.dll", "PropertySheetW");
     if (!createPage || !propertySheet) return;
     HINSTANCE instance = instanceOf(owner);
     struct PageTemplate {
-        const char* name;
+        const wchar_t* name;
         DLGPROC procedure;
     };
     const PageTemplate templates[] = {
-        {"TIME", timePageProc}, {"MOVE", movePageProc}, {"SOUND", soundPageProc}, {"OTHER", otherPageProc}};
+        {L"TIME", timePageProc}, {L"MOVE", movePageProc}, {L"SOUND", soundPageProc}, {L"OTHER", otherPageProc}};
     constexpr int PageCount = sizeof templates / sizeof templates[0];
     HPROPSHEETPAGE pages[PageCount] = {};
     for (int i = 0; i < PageCount; ++i) {
-        PROPSHEETPAGEA page;
+        PROPSHEETPAGEW page;
         ZeroMemory(&page, sizeof page);
         page.dwSize = sizeof page;
         page.dwFlags = 0;  // the tab shows the template's caption
@@ -371,14 +381,15 @@ void openSettingsSheet(HWND owner) {
         page.pfnDlgProc = templates[i].procedure;
         pages[i] = createPage(&page);
     }
-    PROPSHEETHEADERA sheet;
+    PROPSHEETHEADERW sheet;
     ZeroMemory(&sheet, sizeof sheet);
     sheet.dwSize = sizeof sheet;
     sheet.dwFlags = PSH_USEHICON;
     sheet.hwndParent = owner;
     sheet.hInstance = instance;
-    sheet.hIcon = LoadIconA(instance, "IDI_AMAIN");
-    sheet.pszCaption = "各種設定";
+    sheet.hIcon = LoadIconW(instance, L"IDI_AMAIN");
+    const widetext::Wide caption("各種設定");
+    sheet.pszCaption = caption;
     sheet.nPages = PageCount;
     sheet.nStartPage = 0;
     sheet.phpage = pages;

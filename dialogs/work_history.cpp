@@ -14,19 +14,20 @@ DayBook::DayBook(const DayRecord& liveRecord, std::vector<DayRecord> waitingDays
 const DayRecord* DayBook::find(DayNumber day) {
     DayNumber liveDay = 0;
     if (day == today || (history::localDayOf(live.startTime, liveDay) && liveDay == day)) return &live;
-    auto cached = merged.find(day);
-    if (cached != merged.end()) return &cached->second;
-    if (read.count(day)) return nullptr;
-    std::vector<DayRecord>& records = read[day];
-    records = history::DayFile(statePath.c_str()).find(day);
+    for (const auto& entry : looked)
+        if (entry->day == day) return entry->found ? &entry->record : nullptr;
+    std::vector<DayRecord> records = history::DayFile(statePath.c_str()).find(day);
     // The waiting days come after state.dat's: they were finished later.
     for (const DayRecord& record : waiting) {
         DayNumber date = 0;
         if (history::isSoundRecord(record) && history::localDayOf(record.startTime, date) && date == day)
             records.push_back(record);
     }
-    if (records.empty()) return nullptr;
-    return &(merged[day] = history::mergedDay(records));
+    looked.push_back(std::unique_ptr<Looked>(new Looked{day, !records.empty(), {}}));
+    Looked& entry = *looked.back();
+    if (!entry.found) return nullptr;
+    entry.record = history::mergedDay(records);
+    return &entry.record;
 }
 
 DayNumber DayBook::firstDay() {
@@ -103,19 +104,21 @@ std::string totalsText(const std::vector<const DayRecord*>& days) {
     return "作業 " + hoursAndMinutes(sum.work) + "　休憩 " + hoursAndMinutes(sum.rest);
 }
 
+// A day without a record paints as all-empty minutes. Not const, so that it takes no room
+// in the program file (a zeroed constant would be stored byte by byte).
+static DayRecord noRecord;
+
 draw::DisplayList paintDay(const DayRecord* day) {
-    static const DayRecord empty{};
-    return workstatus::paint((day ? day : &empty)->minutes);
+    return workstatus::paint((day ? day : &noRecord)->minutes);
 }
 
 draw::DisplayList paintWeek(const std::array<const DayRecord*, 7>& days, DayNumber last) {
-    static const DayRecord empty{};
     draw::DisplayList list;
     workstatus::paintHourLabels(list);
     const std::array<DayNumber, 7> dates = weekOf(last);
     for (size_t i = 0; i < days.size(); ++i) {
         const int dy = static_cast<int>(i) * WeekPitch;
-        workstatus::paintStrip(list, (days[i] ? days[i] : &empty)->minutes, dy);
+        workstatus::paintStrip(list, (days[i] ? days[i] : &noRecord)->minutes, dy);
         const int top = workstatus::FrameTop + dy;
         list.push_back(draw::text(WeekLabelX, top + 8, workstatus::LabelFontHeight, workstatus::LabelColour,
                                   dateLabel(dates[i], false)));

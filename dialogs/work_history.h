@@ -4,7 +4,7 @@
 #pragma once
 
 #include <array>
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,8 +32,14 @@ private:
     DayNumber today;
     std::vector<DayRecord> waiting;
     std::string statePath;  // opened for each lookup, never held while the dialog is open
-    std::map<DayNumber, std::vector<DayRecord>> read;  // empty: no record that day
-    std::map<DayNumber, DayRecord> merged;
+    // The days looked up so far, each behind a pointer of its own so that the records handed
+    // out stay where they are (a week holds seven at once). A handful at most: a list does.
+    struct Looked {
+        DayNumber day;
+        bool found;
+        DayRecord record;
+    };
+    std::vector<std::unique_ptr<Looked>> looked;
 };
 
 enum class Move { Back, Forward, WeekBack, WeekForward, Today, ToggleWeek };

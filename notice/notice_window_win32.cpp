@@ -17,6 +17,7 @@
 #include "notice/notice_series.h"
 #include "notice/notice_window.h"
 #include "platform/monitors_win32.h"
+#include "platform/wide_text_win32.h"
 #include "timer/property.h"
 
 namespace {
@@ -69,7 +70,8 @@ void cutHoleAroundPointer(HWND window) {
 
 HWND createExtraWindow(HWND first) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(first, GWLP_HINSTANCE));
-    HWND window = CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "ALPHA", "レストワーデン",
+    const widetext::Wide title("レストワーデン");
+    HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"ALPHA", title,
                                   WS_POPUP | WS_VISIBLE, 0, 0, ParkedSize, ParkedSize, GetWindow(first, GW_OWNER),
                                   nullptr, instance, &extraWindowMark);
     if (window) SetLayeredWindowAttributes(window, 0, 0, LWA_ALPHA);
@@ -143,7 +145,7 @@ LRESULT CALLBACK noticeWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_CREATE:
         // A further window only paints and takes its shape; the first one is Master's.
-        if (reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams == &extraWindowMark) return 0;
+        if (reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams == &extraWindowMark) return 0;
         if (theMaster) theMaster->noticeWindow = window;
         openNoticeWorkers();
         PostMessageA(window, SyncWindowsMessage, 0, 0);
@@ -182,13 +184,13 @@ LRESULT CALLBACK noticeWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_DISPLAYCHANGE:
         // Every top-level window hears of a change of the monitors; the first one acts.
         if (theMaster && window == theMaster->noticeWindow) syncExtraWindows(window);
-        return message == WM_DISPLAYCHANGE ? DefWindowProcA(window, message, wParam, lParam) : 0;
+        return message == WM_DISPLAYCHANGE ? DefWindowProcW(window, message, wParam, lParam) : 0;
     case WM_DESTROY:
         if (isExtra(window)) return 0;
         waitForWorkerToLeave();
         destroyExtraWindows();
         return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 }

@@ -46,7 +46,7 @@ bool replaceFile(const std::string& from, const std::string& to);
 bool truncateFile(const std::string& path, uint64_t size);
 bool deleteFile(const std::string& path);
 
-// ---- Tray (Shell_NotifyIconA, version 5 record) -----------------------------------------
+// ---- Tray (Shell_NotifyIconW, version 5 record; the texts here in code page 932) --------
 enum class TrayOp { Add, Modify, Delete };
 struct TrayData {
     WindowHandle window = nullptr;

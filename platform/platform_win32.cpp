@@ -15,11 +15,12 @@
 #include "platform/system_library_win32.h"
 #include "platform/tray_win32.h"
 #include "platform/wide_path_win32.h"
+#include "platform/wide_text_win32.h"
 
 // The shipped program is 32-bit and cannot be run here, so the record layouts it hands
 // to the system are checked when it is compiled.
 #if defined(_WIN32) && !defined(_WIN64)
-static_assert(NOTIFYICONDATAA_V2_SIZE == 488, "shell version 5 tray record");
+static_assert(NOTIFYICONDATAW_V2_SIZE == 936, "shell version 5 tray record");
 static_assert(sizeof(MENUITEMINFOA) == 48, "menu item record");
 #endif
 
@@ -30,8 +31,8 @@ DWORD lastTrayError = 0;
 
 // shell32 is loaded from the system folder, not imported: its own imports forward to
 // shcore, which Wine then looks for beside the program first.
-BOOL shellNotify(DWORD message, NOTIFYICONDATAA* data) {
-    static const auto notify = systemlib::function<decltype(&Shell_NotifyIconA)>("shell32.dll", "Shell_NotifyIconA");
+BOOL shellNotify(DWORD message, NOTIFYICONDATAW* data) {
+    static const auto notify = systemlib::function<decltype(&Shell_NotifyIconW)>("shell32.dll", "Shell_NotifyIconW");
     return notify ? notify(message, data) : FALSE;
 }
 // Every call to the shell wakes it and this program for a round of messages (a hundred
@@ -42,21 +43,23 @@ BOOL shellNotify(DWORD message, NOTIFYICONDATAA* data) {
 // tip) or with the next picture.
 bool trayShown = false;
 HICON shownTrayIcon = nullptr;  // the picture the shell holds
-NOTIFYICONDATAA pendingTip;
+NOTIFYICONDATAW pendingTip;
 bool tipPending = false;
 
 HINSTANCE instance() { return GetModuleHandleA(nullptr); }
 
-void fillTray(NOTIFYICONDATAA& nid, const TrayData& data) {
+void fillTray(NOTIFYICONDATAW& nid, const TrayData& data) {
     std::memset(&nid, 0, sizeof nid);
-    nid.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    nid.cbSize = NOTIFYICONDATAW_V2_SIZE;
     nid.hWnd = static_cast<HWND>(data.window);
     nid.uID = 0;
     nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     nid.uCallbackMessage = 0x8064;
     nid.hIcon = static_cast<HICON>(data.icon);
-    std::memcpy(nid.szTip, data.tip, sizeof nid.szTip);
-    nid.szTip[sizeof nid.szTip - 1] = 0;
+    // The tip's 128 bytes of code page 932 never hold more than 127 characters.
+    char tip[sizeof data.tip + 1] = {};
+    std::memcpy(tip, data.tip, sizeof data.tip);
+    widetext::copyTo(nid.szTip, ARRAYSIZE(nid.szTip), tip);
 }
 
 }  // namespace
@@ -112,7 +115,7 @@ bool truncateFile(const std::string& path, uint64_t size) {
 bool deleteFile(const std::string& path) { return DeleteFileW(utf8ToWide(path).c_str()) != 0; }
 
 bool notifyIcon(TrayOp op, const TrayData& data) {
-    NOTIFYICONDATAA nid;
+    NOTIFYICONDATAW nid;
     fillTray(nid, data);
     if (op == TrayOp::Modify && trayShown && nid.hIcon == shownTrayIcon) {
         pendingTip = nid;
@@ -143,16 +146,16 @@ void showPendingTrayTip() {
 bool lastTrayFailureWasTimeout() { return lastTrayError == ERROR_TIMEOUT; }
 
 bool showBalloon(WindowHandle window, const char* title, const char* text) {
-    NOTIFYICONDATAA nid;
+    NOTIFYICONDATAW nid;
     std::memset(&nid, 0, sizeof nid);
-    nid.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    nid.cbSize = NOTIFYICONDATAW_V2_SIZE;
     nid.hWnd = static_cast<HWND>(window);
     nid.uID = 0;
     nid.uFlags = NIF_INFO;
     nid.uTimeout = 10000;
     nid.dwInfoFlags = NIIF_INFO;
-    std::snprintf(nid.szInfoTitle, sizeof nid.szInfoTitle, "%s", title);
-    std::snprintf(nid.szInfo, sizeof nid.szInfo, "%s", text);
+    widetext::copyTo(nid.szInfoTitle, ARRAYSIZE(nid.szInfoTitle), title);
+    widetext::copyTo(nid.szInfo, ARRAYSIZE(nid.szInfo), text);
     return shellNotify(NIM_MODIFY, &nid) != 0;
 }
 
@@ -238,7 +241,7 @@ int screenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 bool leftButtonDown() { return GetKeyState(VK_LBUTTON) < 0; }
 
 void messageBox(WindowHandle owner, const char* text, const char* caption, unsigned style) {
-    MessageBoxA(static_cast<HWND>(owner), text, caption, style);
+    MessageBoxW(static_cast<HWND>(owner), widetext::Wide(text), widetext::Wide(caption), style);
 }
 
 void messageBeep(uint32_t type) { MessageBeep(type); }

@@ -1,7 +1,6 @@
 #include "records/record_files.h"
 
 #include <algorithm>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,17 +83,20 @@ Waiting inspectWaiting(int64_t now) {
     if (static_cast<int64_t>(images.size() * DayRecordSize) != size) return result;
     // The whole history, not only its last day: a file that could not be removed may have
     // outlived later appends. Read only in the rare start with a waiting file.
-    const std::set<DayRecordImage> waiting(images.begin(), images.end());
-    std::set<DayRecordImage> held;
+    // At most a few hundred waiting days against each record of state.dat: the start
+    // times first, the whole images only where they agree.
+    std::vector<uint32_t> starts;
+    for (const DayRecordImage& image : images) starts.push_back(decodeDayRecord(image.data()).startTime);
+    std::vector<bool> held(images.size());
     uint32_t last = 0;
     datafiles::readRecords(StateFileName, DayRecordSize, [&](const uint8_t* image) {
-        DayRecordImage copy;
-        std::copy(image, image + DayRecordSize, copy.begin());
         last = decodeDayRecord(image).startTime;
-        if (waiting.count(copy)) held.insert(copy);
+        for (size_t i = 0; i < images.size(); ++i)
+            if (starts[i] == last && std::equal(image, image + DayRecordSize, images[i].begin())) held[i] = true;
     });
-    for (const DayRecordImage& image : images) {
-        if (held.count(image)) continue;
+    for (size_t i = 0; i < images.size(); ++i) {
+        if (held[i]) continue;
+        const DayRecordImage& image = images[i];
         const DayRecord day = decodeDayRecord(image.data());
         if (!plainlyWritten(day, last, now)) {
             result.days.clear();

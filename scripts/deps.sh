@@ -20,13 +20,17 @@ if [ "${#need[@]}" -gt 0 ]; then
   $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
-# The Wine tests run with a Japanese locale so that the ANSI code page is 932.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  SUDO=""; [ "$(id -u)" = 0 ] || SUDO="sudo"
-  $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
-  $SUDO locale-gen >/dev/null
-fi
+# The Wine tests run with a Japanese locale so that the ANSI code page is 932, and one
+# scenario with an English one (code page 1252); Wine reads its arguments in the locale's
+# character set, so both must exist.
+for loc in ja_JP en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$loc\.utf-\?8$"; then
+    SUDO=""; [ "$(id -u)" = 0 ] || SUDO="sudo"
+    $SUDO sed -i "s/^# *\($loc.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+    $SUDO locale-gen >/dev/null
+  fi
+done
 
 # The shipped 32-bit program runs in the tests through Wine's WoW64 mode, which needs the
 # 32-bit Windows side of Wine: Debian's libwine:i386 of the same version as wine64,

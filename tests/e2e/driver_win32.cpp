@@ -1,7 +1,9 @@
 // rwdriver: finds the program's windows and pokes them the way Windows would, for the end-to-end tests.
-// Texts are UTF-8; WINDOW is "class=NAME;title=TEXT" (either part), ";child=TEXT" a descendant, ";id=N" its
-// control N, ";visible", ";covers=X,Y,MARGIN" (X,Y lies MARGIN px inside it).
+// Texts are UTF-8, read from the windows as UTF-16; WINDOW is "class=NAME;title=TEXT" (either part), ";child=TEXT"
+// a descendant, ";id=N" its control N, ";visible", ";covers=X,Y,MARGIN" (X,Y lies MARGIN px inside it).
 #include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,9 +14,9 @@
 
 namespace {
 
-std::wstring wide(const std::string& s, UINT page = CP_UTF8) {
+std::wstring wide(const std::string& s) {
     std::wstring out(s.size(), L'\0');
-    out.resize(static_cast<size_t>(MultiByteToWideChar(page, 0, s.data(), static_cast<int>(s.size()), &out[0], static_cast<int>(out.size()))));
+    out.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), &out[0], static_cast<int>(out.size()))));
     return out;
 }
 
@@ -76,12 +78,16 @@ int alphaOf(HWND w) {
     return GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
 }
 
+BOOL CALLBACK printText(HWND w, LPARAM) { return std::printf("%s\n", utf8(textOf(w)).c_str()) > 0; }
+
 }  // namespace
 
-int main(int argc, char** argv) {
-    // Wine hands a console program its arguments in the ANSI code page (932 here).
+int main() {
+    // Taken as UTF-16: in the ANSI code page a Japanese title would not survive a prefix whose code page is 1252.
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     std::vector<std::string> args;
-    for (int i = 0; i < argc; ++i) args.push_back(utf8(wide(argv[i], CP_ACP)));
+    for (int i = 0; i < argc; ++i) args.push_back(utf8(argv[i]));
     auto arg = [&](int i) { return i < argc ? args[static_cast<size_t>(i)].c_str() : ""; };
     auto num = [&](int i) { return number(arg(i)); };
     const std::string cmd = arg(1);
@@ -104,6 +110,35 @@ int main(int argc, char** argv) {
     }
     if (cmd == "enabled") return std::printf("%d\n", IsWindowEnabled(need(arg(2))) ? 1 : 0), 0;  // WINDOW
     if (cmd == "text") return std::printf("%s\n", utf8(textOf(need(arg(2)))).c_str()), 0;  // WINDOW
+    if (cmd == "texts") {  // WINDOW: the text of each window inside it, one a line
+        EnumChildWindows(need(arg(2)), printText, 0);
+        return 0;
+    }
+    if (cmd == "tabs") {  // WINDOW: the titles of its tab control's tabs, one a line
+        HWND tabs = FindWindowExW(need(arg(2)), nullptr, WC_TABCONTROLW, nullptr);
+        DWORD id = 0;
+        GetWindowThreadProcessId(tabs, &id);
+        HANDLE program = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+        // The control writes the title into the program's own memory: the record and its text go there.
+        struct Item {
+            TCITEMW item;
+            wchar_t text[64];
+        } local, *remote =
+            static_cast<Item*>(VirtualAllocEx(program, nullptr, sizeof local, MEM_COMMIT, PAGE_READWRITE));
+        if (!remote) fail("cannot reach the program of", arg(2));
+        for (LRESULT i = 0, n = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0); i < n; ++i) {
+            local = Item{};
+            local.item.mask = TCIF_TEXT, local.item.pszText = remote->text, local.item.cchTextMax = 64;
+            DWORD_PTR ok = 0;
+            const LPARAM item = reinterpret_cast<LPARAM>(remote);
+            if (WriteProcessMemory(program, remote, &local, sizeof local, nullptr) &&
+                SendMessageTimeoutW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), item, SMTO_ABORTIFHUNG, 1000, &ok) &&
+                ok && ReadProcessMemory(program, remote, &local, sizeof local, nullptr))
+                std::printf("%s\n", utf8(local.text).c_str());
+        }
+        VirtualFreeEx(program, remote, 0, MEM_RELEASE);
+        return CloseHandle(program), 0;
+    }
     if (cmd == "set-text") {  // WINDOW TEXT
         const std::wstring text = wide(arg(3));
         DWORD_PTR result = 0;
