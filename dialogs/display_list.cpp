@@ -89,11 +89,40 @@ Bounds boundsOf(const DisplayList& list) {
     return b;
 }
 
+namespace {
+
+// A thin line along a row or a column paints whole 96-DPI pixels: the cells from its start
+// up to (not including) its end. Scaled, those cells become a block from the scaled start
+// of the first to the scaled start of the one past the last, so that columns side by side
+// stay side by side, and the two lines of a groove stay one beside the other, at any DPI.
+bool isThinAxisLine(const DrawOp& op) {
+    if (op.kind != Kind::Line || op.points.size() < 2 || !op.hasPen || op.pen.width > 1) return false;
+    const Point a = op.points[0], b = op.points[1];
+    return (a.x == b.x) != (a.y == b.y);
+}
+
+// The cells [from, to) of a thin line running from `a` to `b` (the end cell left out).
+std::pair<int, int> cellsOf(int a, int b) { return a < b ? std::make_pair(a, b) : std::make_pair(b + 1, a + 1); }
+
+DrawOp scaledThinLine(const DrawOp& op, int dpi) {
+    auto scale = [dpi](int v) { return platform::scaleToDpi(v, dpi); };
+    const Point a = op.points[0], b = op.points[1];
+    auto [left, right] = a.x == b.x ? std::make_pair(a.x, a.x + 1) : cellsOf(a.x, b.x);
+    auto [top, bottom] = a.y == b.y ? std::make_pair(a.y, a.y + 1) : cellsOf(a.y, b.y);
+    return solidRectangle(scale(left), scale(top), scale(right), scale(bottom), op.pen.colour);
+}
+
+}  // namespace
+
 DisplayList scaled(const DisplayList& list, int dpi) {
     DisplayList out = list;
     if (dpi == platform::DesignDpi) return out;
     auto scale = [dpi](int v) { return platform::scaleToDpi(v, dpi); };
     for (DrawOp& op : out) {
+        if (isThinAxisLine(op)) {
+            op = scaledThinLine(op, dpi);
+            continue;
+        }
         for (Point& p : op.points) p = Point{scale(p.x), scale(p.y)};
         op.fontHeight = scale(op.fontHeight);
         if (op.hasPen) {

@@ -73,8 +73,10 @@ Bounds boundsOf(const DisplayList& list);
 
 // The list as drawn at `dpi`: every position and font height at 96 DPI times dpi / 96,
 // rounded half away from zero; corners are scaled one by one, so shapes that touch at
-// 96 DPI still touch. Pen widths scale to whole pixels cut down, so a one-pixel pen stays
-// one pixel until the scale reaches 200 %.
+// 96 DPI still touch. A one-pixel line along a row or a column becomes the solid rectangle
+// its pixels grow into (a column from x to x + 1 covers scaled x to scaled x + 1), so
+// columns and the two lines of a groove that touch at 96 DPI touch at every DPI. Other pens
+// scale to whole pixels cut down, so a one-pixel pen stays one pixel until 200 %.
 DisplayList scaled(const DisplayList& list, int dpi);
 
 // printf into a std::string (the painters' numeric labels).

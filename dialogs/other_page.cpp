@@ -16,7 +16,7 @@ OtherPageTexts OtherPage::opening(const Options& options) {
     return texts;
 }
 
-void OtherPage::apply(Master& master, const OtherPageTexts& chosen) {
+bool OtherPage::apply(Master& master, const OtherPageTexts& chosen) {
     Options& options = *master.options;
     options.awayIsRest = chosen.awayChecked ? 1 : 0;
     options.quietFullscreen = chosen.quietChecked ? 1 : 0;
@@ -31,6 +31,11 @@ void OtherPage::apply(Master& master, const OtherPageTexts& chosen) {
     saveOptions(options);
     // The working folder is the data folder, so a program started at logon finds its files.
     // A shortcut of another copy of the program is left alone when the box is cleared.
-    if (chosen.logonChecked) platform::setStartupShortcut(true, datafiles::directory());
-    else if (platform::startupShortcutExists()) platform::setStartupShortcut(false, datafiles::directory());
+    bool done = true;
+    if (chosen.logonChecked) done = platform::setStartupShortcut(true, datafiles::directory());
+    else if (platform::startupShortcutExists()) done = platform::setStartupShortcut(false, datafiles::directory());
+    // A box left checked over a shortcut that was never made would promise a start that
+    // never comes: say so, and let the page show what is really there.
+    if (!done) platform::messageBox(master.mainWindow, "ログオン時の起動を設定できませんでした。", "エラー", 0);
+    return platform::startupShortcutExists();
 }

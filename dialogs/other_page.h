@@ -29,6 +29,8 @@ class OtherPage {
 public:
     static OtherPageTexts opening(const Options& options);
     // Apply: an away time outside 1..60 takes its default with a message, and the apply
-    // goes on; the options are then saved at once, and the startup shortcut made or removed.
-    static void apply(Master& master, const OtherPageTexts& chosen);
+    // goes on; the options are then saved at once, and the startup shortcut made or removed,
+    // with a message when that fails. Returns whether the shortcut is there afterwards, for
+    // the check box.
+    static bool apply(Master& master, const OtherPageTexts& chosen);
 };

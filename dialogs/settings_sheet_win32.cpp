@@ -6,6 +6,7 @@
 #include <prsht.h>
 
 #include "app/master.h"
+#include "dialogs/canvas_win32.h"
 #include "dialogs/dialogs_win32.h"
 #include "dialogs/minutes_entry.h"
 #include "dialogs/move_page.h"
@@ -13,6 +14,7 @@
 #include "dialogs/settings_buttons.h"
 #include "dialogs/sound_page.h"
 #include "dialogs/time_page.h"
+#include "platform/monitors_win32.h"
 #include "platform/system_library_win32.h"
 #include "platform/wide_path_win32.h"
 #include "platform/wide_text_win32.h"
@@ -82,21 +84,14 @@ int checkedButton(HWND page, int first, int last) {
 
 void readText(HWND page, int id, char (&buffer)[MinutesTextSize]) { widetext::itemText(page, id, buffer); }
 
-// The engraved separator between the rest row and the check box.
+// The engraved separator between the rest row and the check box: a dark line over a light
+// one, placed in 96-DPI pixels and scaled with the page, whose controls grow with its DPI.
 void paintSeparator(HWND page) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(page, &ps);
-    HPEN light = CreatePen(PS_SOLID, 1, RGB(136, 136, 136));
-    HPEN dark = CreatePen(PS_SOLID, 1, RGB(50, 50, 50));
-    SelectObject(dc, light);
-    MoveToEx(dc, 20, 91, nullptr);
-    LineTo(dc, 350, 91);
-    SelectObject(dc, dark);
-    MoveToEx(dc, 20, 90, nullptr);
-    LineTo(dc, 350, 90);
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    DeleteObject(light);
-    DeleteObject(dark);
+    const draw::DisplayList groove = {draw::line(20, 90, 350, 90, draw::Pen{1, draw::rgb(50, 50, 50)}),
+                                      draw::line(20, 91, 350, 91, draw::Pen{1, draw::rgb(136, 136, 136)})};
+    canvas::drawList(dc, groove, platform::windowDpi(page));
     EndPaint(page, &ps);
 }
 
@@ -348,7 +343,8 @@ INT_PTR CALLBACK otherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
             char minutes[MinutesTextSize];
             readText(page, OtherAwayMinutesEdit, minutes);
             chosen.awayMinutes = minutes;
-            OtherPage::apply(master, chosen);
+            const bool atLogon = OtherPage::apply(master, chosen);
+            CheckDlgButton(page, OtherLogonCheck, atLogon ? BST_CHECKED : BST_UNCHECKED);
         }
         return TRUE;
     case WM_CTLCOLORSTATIC:

@@ -32,6 +32,10 @@ int32_t Movement::barStride(int32_t length) const {
     return std::max<int32_t>(1, length / pick(speedCode, 73, 146, 292));
 }
 
+int32_t Movement::visiblePart(int32_t position, int32_t extent, int32_t length) {
+    return std::clamp<int32_t>(length - position, 0, extent);
+}
+
 // ---- Top to bottom --------------------------------------------------------------------
 
 MovUd::MovUd(platform::WindowHandle window, uint8_t sizeCode, uint8_t speedCode)
@@ -54,7 +58,8 @@ void MovUd::start() {
 }
 
 bool MovUd::nextFrame() {
-    platform::moveWindow(window, left + margin, top + position, screenWidth - 2 * margin, extent, true);
+    platform::moveWindow(window, left + margin, top + std::min(position, screenHeight), screenWidth - 2 * margin,
+                         visiblePart(position, extent, screenHeight), true);
     // The bar is drawn once wholly past the bottom edge before the window is parked.
     if (position > screenHeight) {
         parkNoticeWindow(window);
@@ -86,7 +91,9 @@ void MovLr::start() {
 }
 
 bool MovLr::nextFrame() {
-    platform::moveWindow(window, left + position, top + margin, extent, screenHeight - margin, true);
+    platform::moveWindow(window, left + std::min(position, screenWidth), top + margin,
+                         visiblePart(position, extent, screenWidth),
+                         screenHeight - margin, true);
     if (position > screenWidth) {
         parkNoticeWindow(window);
         return false;

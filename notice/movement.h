@@ -54,6 +54,10 @@ protected:
     // px per step for a bar crossing `length` px. Never 0, so that a bar on a screen
     // smaller than the divisor still reaches the far edge and the run ends.
     int32_t barStride(int32_t length) const;
+    // How much of a bar `extent` long, starting `position` px into a monitor `length` px
+    // long, lies on that monitor. The bar is cut at the monitor's far edge, so
+    // that with several monitors it never shows on the neighbour; wholly past it, nothing.
+    static int32_t visiblePart(int32_t position, int32_t extent, int32_t length);
 };
 
 // A bar the width of the screen (less 2 px each side) moving from the top edge down.

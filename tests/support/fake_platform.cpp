@@ -146,8 +146,9 @@ int userNotificationState() { return 5; }  // QUNS_ACCEPTS_NOTIFICATIONS
 ForegroundWindow foregroundWindow() { return fake().foreground; }
 bool startupShortcutExists() { return fake().startupShortcut; }
 bool setStartupShortcut(bool present, const std::string& folder) {
-    fake().record("setStartupShortcut " + std::to_string(present) + " " + folder).startupShortcut = present;
-    return true;
+    FakePlatform& f = fake().record("setStartupShortcut " + std::to_string(present) + " " + folder);
+    if (!f.startupShortcutFails) f.startupShortcut = present;
+    return !f.startupShortcutFails;
 }
 
 void messageBox(WindowHandle, const char* text, const char* caption, unsigned style) {

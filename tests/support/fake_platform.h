@@ -16,7 +16,7 @@ struct FakePlatform {
     platform::Point cursor{100, 100};
     int screenWidth = 1366, screenHeight = 768;
     std::vector<platform::MonitorArea> monitors;  // empty: the one screen above at 96 DPI
-    bool leftButton = false, threadStartFails = false, startupShortcut = false;
+    bool leftButton = false, threadStartFails = false, startupShortcut = false, startupShortcutFails = false;
     std::vector<bool> trayAddResults, trayModifyResults;  // consumed by each call; empty means success
     bool trayFailureIsTimeout = true, balloonResult = true;
     platform::ForegroundWindow foreground;

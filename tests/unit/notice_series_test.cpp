@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <thread>
 
 #include "notice/movement.h"
@@ -62,18 +63,25 @@ protected:
         const bool parked = calls[calls.size() - 2] == "opacity 0" && calls.back() == "moveWindow 0,0 5x5 norepaint";
         return moves.front() + " " + calls.at(1).substr(8) + "|" + moves.back() + (parked ? "|parked" : "");
     }
+    bool staysOn(platform::WindowHandle window, const platform::MonitorArea& m) {  // every place shown lies on `m`
+        int x, y, w, h;
+        for (const std::string& c : fake().windowCalls[window])
+            if (c.find(" repaint") != c.npos && std::sscanf(c.c_str(), "moveWindow %d,%d %dx%d", &x, &y, &w, &h) == 4 &&
+                (x < m.left || y < m.top || x + w > m.left + m.width || y + h > m.top + m.height)) return false;
+        return true;
+    }
 };
 
 TEST_F(NoticeSeries, EachMotionInEverySizeAndSpeedEndsParked) {
     // Bars 1/10, 1/30, 1/60 high (1/13, 1/40, 1/80 wide), 1/73, 1/146, 1/292 a step; fade 1/2, 1/4, 1/6, 6, 3, 2.
     const struct { uint8_t kind, size, speed; int width, height; const char* path; uint64_t ms; } rows[] = {
-        {MoveTopDown, SizeLarge, SpeedFast, 1366, 768, "2,0 1362x76 128|2,770 1362x76|parked", 77 * 50},
-        {MoveTopDown, SizeSmall, SpeedSlow, 1366, 768, "2,0 1362x12 128|2,770 1362x12|parked", 385 * 50},
-        {MoveTopDown, 9, 200, 1920, 1080, "2,0 1916x36 128|2,1085 1916x36|parked", 155 * 50},  // unknown: medium/normal
-        {MoveLeftRight, SizeLarge, SpeedFast, 1366, 768, "0,2 105x766 128|1368,2 105x766|parked", 76 * 50},
-        {MoveLeftRight, SizeSmall, SpeedSlow, 1920, 1080, "0,2 24x1078 128|1926,2 24x1078|parked", 321 * 50},
-        {MoveTopDown, SizeLarge, SpeedSlow, 200, 60, "2,0 196x6 128|2,61 196x6|parked", 61 * 50},  // stride 1, not 0
-        {MoveLeftRight, SizeSmall, SpeedFast, 60, 200, "0,2 0x198 128|61,2 0x198|parked", 61 * 50},
+        {MoveTopDown, SizeLarge, SpeedFast, 1366, 768, "2,0 1362x76 128|2,768 1362x0|parked", 77 * 50},
+        {MoveTopDown, SizeSmall, SpeedSlow, 1366, 768, "2,0 1362x12 128|2,768 1362x0|parked", 385 * 50},
+        {MoveTopDown, 9, 200, 1920, 1080, "2,0 1916x36 128|2,1080 1916x0|parked", 155 * 50},  // unknown: medium/normal
+        {MoveLeftRight, SizeLarge, SpeedFast, 1366, 768, "0,2 105x766 128|1366,2 0x766|parked", 76 * 50},
+        {MoveLeftRight, SizeSmall, SpeedSlow, 1920, 1080, "0,2 24x1078 128|1920,2 0x1078|parked", 321 * 50},
+        {MoveTopDown, SizeLarge, SpeedSlow, 200, 60, "2,0 196x6 128|2,60 196x0|parked", 61 * 50},  // stride 1, not 0
+        {MoveLeftRight, SizeSmall, SpeedFast, 60, 200, "0,2 0x198 128|60,2 0x198|parked", 61 * 50},
         {MoveFade, SizeLarge, SpeedFast, 1366, 768, "342,192 683x384 0|342,192 683x384|parked", 52 * 50},  // up to 156
         {MoveFade, SizeSmall, SpeedSlow, 1366, 768, "570,320 227x128 0|570,320 227x128|parked", 152 * 50},  // up to 152
         {9, SizeMedium, SpeedNormal, 1366, 768, "", 2000},  // a code from a damaged param.dat: none, shown nowhere
@@ -97,8 +105,8 @@ TEST_F(NoticeSeries, EachRunSweepsEveryMonitorWithTheMotionOfItsStartAndComesWit
     EXPECT_EQ(state(), ints(1, 1, 1, 3));  // the tick's own sound
     // Changed on the MOVE page during the series; margins of 2 px at 96 DPI and 3 at 144.
     const struct { uint8_t kind; const char *primary, *other; int sleeps; } runs[] = {
-        {MoveTopDown, "2,0 1362x25 128|2,770 1362x25|parked", "-1277,-256 1274x34 128|-1277,773 1274x34|parked", 154},
-        {MoveLeftRight, "0,2 34x766 128|1368,2 34x766|parked", "-1280,-253 32x1021 128|8,-253 32x1021|parked", 161},
+        {MoveTopDown, "2,0 1362x25 128|2,768 1362x0|parked", "-1277,-256 1274x34 128|-1277,768 1274x0|parked", 154},
+        {MoveLeftRight, "0,2 34x766 128|1366,2 0x766|parked", "-1280,-253 32x1021 128|0,-253 0x1021|parked", 161},
         {MoveFade, "513,288 341x192 0|513,288 341x192|parked", "-800,128 320x256 0|-800,128 320x256|parked", 102},
     };
     for (const auto& r : runs) {
@@ -109,6 +117,8 @@ TEST_F(NoticeSeries, EachRunSweepsEveryMonitorWithTheMotionOfItsStartAndComesWit
         runOne();
         EXPECT_EQ(path(master->noticeWindow), r.primary);
         EXPECT_EQ(path(&second), r.other);
+        // Cut at the far edge: neither bar ever shows on the other monitor.
+        EXPECT_TRUE(staysOn(master->noticeWindow, fake().monitors[0]) && staysOn(&second, fake().monitors[1]));
         // Both windows step on the one 50 ms schedule; the pointer-hole timer ends with the run.
         EXPECT_EQ(ints(fake().count("sleep 50"), fake().count("killTimer 1")), ints(r.sleeps, 1));
     }

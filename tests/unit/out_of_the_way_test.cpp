@@ -174,6 +174,15 @@ TEST_F(OutOfTheWay, AwayRecodesTodaysWorkSinceLeavingButNoArchivedDay) {
     tickAt(2, 7, 20, 3 * Minute + 40000);  // away since 00:03:40
     const int8_t* m = record.minutes;
     EXPECT_EQ(ints(m[0], m[1], m[2], m[3], m[4], m[5], m[6], m[7]), ints(0, 4, 1, 3, 3, 0, 3, 3));
+    // Gone since 00:10 with a pause of 30 minutes: work starts by itself at 00:41, and the next tick finds them away
+    // since before the pause. Only the worked minutes become rest; the paused ones stay stopped.
+    master->startWork();
+    tickAt(2, 10, 0, 0);
+    master->onCommand(CmdPause30);
+    for (int minute = 11; minute <= 42; ++minute) tickAt(2, minute, 0, (minute - 10) * Minute);
+    std::string got;
+    for (int slot = 10; slot <= 42; ++slot) got += static_cast<char>('0' + m[slot]);
+    EXPECT_EQ(got, "3" + std::string(30, '5') + "44");  // the rest is over: away 32 minutes
 }
 
 }  // namespace

@@ -100,6 +100,15 @@ TEST_F(OptionsFile, DamagedFilesGiveDefaultsKeyByKeyAndTheOtherPageWritesAtOnceA
         EXPECT_EQ(ints(fake().count(error), fake().starting("setStartupShortcut").size()), ints(minutes == 5, 0)) << text;
         EXPECT_EQ(loaded(), ints(1, minutes, minutes != 7, minutes == 60)) << text;
     }
+    // Made, kept, failing to be made or removed: a failure is told, and the box shows what is there.
+    const std::string failed = "messageBox エラー ログオン時の起動を設定できませんでした。 0";
+    for (auto [before, checked, fails] : {std::tuple{false, true, false}, {false, true, true}, {true, false, true},
+                                          {true, false, false}, {true, true, false}}) {
+        fake().calls.clear();
+        fake().startupShortcut = before, fake().startupShortcutFails = fails;
+        const bool shown = OtherPage::apply(*master, {true, "7", false, checked, false});
+        EXPECT_EQ(ints(shown, fake().count(failed)), ints(fails ? before : checked, fails)) << before << checked;
+    }
     fake().startupShortcut = true;
     const OtherPageTexts texts = OtherPage::opening(*master->options);
     EXPECT_EQ(ints(texts.awayChecked, std::stoi(texts.awayMinutes), texts.quietChecked, texts.logonChecked,

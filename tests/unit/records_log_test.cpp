@@ -75,6 +75,9 @@ TEST_F(DayLog, TicksSaveOnMultiplesOfFiveAndAtExitUnlessRecordsAreOff) {
     startAt(on(6, 1, 9, 40));
     EXPECT_EQ(today().minutes[at(8, 5)], MinuteResting);  // the saved day is taken (and its file gone, below)
     tickAt(on(6, 1, 9, 45));
+    master.reset();  // nor is anything written at exit
+    EXPECT_FALSE(exists("stateTmp.dat"));
+    startAt(on(6, 1, 9, 46));
     tickAt(on(6, 2, 0, 0));
     EXPECT_FALSE(exists("stateTmp.dat") || exists("state.dat"));  // the day is discarded
     p().logOutput = 1;  // switched on: each tick writes its minute, saved on multiples of five and at exit

@@ -153,4 +153,42 @@ TEST(DisplayScale, PositionsFontsAndPensFollowTheDpi) {
     }
 }
 
+// What GDI leaves at each pixel of a width x height area: a rectangle fills [left, right) x [top, bottom), a thin line
+// along a row or column its pixels up to its end; nothing else paints (0xFF000000 stays).
+std::vector<Colour> raster(const DisplayList& list, int width, int height) {
+    std::vector<Colour> pixels(static_cast<size_t>(width * height), 0xFF000000);
+    for (const DrawOp& op : list) {
+        Point a = op.points.front(), b = op.points.back();
+        const bool thin = op.kind == Kind::Line && op.pen.width <= 1 && (a.x == b.x || a.y == b.y);
+        if (thin) b = {std::max(b.x, a.x + 1), std::max(b.y, a.y + 1)};
+        for (int y = std::max(a.y, 0); (thin || op.kind == Kind::Rectangle) && y < std::min(b.y, height); ++y)
+            for (int x = std::max(a.x, 0); x < std::min(b.x, width); ++x) pixels[y * width + x] = thin ? op.pen.colour : op.brush;
+    }
+    return pixels;
+}
+
+// Scaled, the strip's and the minute chart's columns, frames and grooves paint each 96-DPI pixel as the whole block it
+// grows into: no column or groove line left blank between neighbours, none split from its partner.
+TEST(DisplayScale, WhatTouchesAt96DpiTouchesAtEveryDpi) {
+    int8_t minutes[1440] = {};
+    DayRecord today{};
+    CompiledState state{today};
+    for (int k = 0; k < 480; ++k) {  // columns of every code; full bars, red over blue, the border moving
+        minutes[3 * k] = static_cast<int8_t>(1 + k / 7 % 5);
+        state.minuteShare[3 * k][MinuteWorking] = static_cast<uint8_t>(k % 50);
+        state.minuteShare[3 * k][MinuteResting] = static_cast<uint8_t>(50 - k % 50);
+    }
+    for (const auto& [list, width, height] : {std::tuple{workstatus::paint(minutes), 500, 90}, std::tuple{report::paint(state), 510, 400}})
+        for (int dpi : {120, 144, 192}) {
+            const auto at = [dpi](int v) { return platform::scaleToDpi(v, dpi); };
+            const std::vector<Colour> design = raster(list, width, height), shown = raster(scaled(list, dpi), at(width), at(height));
+            int wrong = 0;  // scaled pixels unlike the 96-DPI pixel they grew from
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    for (int sy = at(y); sy < at(y + 1); ++sy)
+                        for (int sx = at(x); sx < at(x + 1); ++sx) wrong += shown[sy * at(width) + sx] != design[y * width + x];
+            EXPECT_EQ(wrong, 0) << width << " at " << dpi;
+        }
+}
+
 }  // namespace

@@ -84,6 +84,7 @@ def test_figures():
         # a 300-minute set stored in a byte; overrun per hour clamps at 255
         ([(360, 409, W), (410, 659, WO)], {"workHours": 5, "workExtensionRatio": 255, "restExtensionRatio": 0, "setAverage": 44}),
         ([(360, 389, W), (390, 399, R)], {"workHours": 0, "workExtensionRatio": 0, "setAverage": 40, "restPerWorkHour": 20}),
+        ([(360, 464, W), (465, 494, R)], {"restPerHour": 30}),  # 30 rest minutes over 1.75 h: per whole hour, cut
     ]
     for stretches, figures in rows:
         j = out({"state.dat": bytes([1]) * 1000, "stateTmp.dat": record(local(2024, 6, 3, 7, 55), stretches)}, NOON, "--json")
@@ -99,8 +100,9 @@ def test_folders():
     rows = [  # files, now, the CSV rows, then what the JSON says
         # A trailing piece of a record is ignored, and the saved day archived after the whole records.
         ({"state.dat": DAY1 + DAY1[:700], "stateTmp.dat": DAY3}, LATER, [JUNE1, JUNE3, JUNE5], {"recordCount": 3, "dayCount": 5}),
-        # Records off in param.dat: the saved day is dropped, as the next start would.
-        ({"state.dat": DAY1, "stateTmp.dat": DAY3, "param.dat": bytes(284)}, LATER, [JUNE1, JUNE5], {"recordCount": 2}),
+        # Records off in param.dat (work 60, rest 10 beside the flag): the saved day is dropped, as the next start would.
+        ({"state.dat": DAY1, "stateTmp.dat": DAY3, "param.dat": bytes(272) + struct.pack("<iiB3x", 60, 10, 0)}, LATER,
+         [JUNE1, JUNE5], {"recordCount": 2}),
         # Already at the end of state.dat (stopped between the append and the next save): once.
         ({"state.dat": DAY1 + DAY3, "stateTmp.dat": DAY3}, LATER, [JUNE1, JUNE3, JUNE5], {"recordCount": 3}),
         # Days waiting for state.dat come before the saved day, those it holds once; a file of zeros never counts.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The work status strip, the evaluation report and the version dialog painted at 144 DPI, where they grow
-# by half: colours where the records put them, the picture; Escape is ignored, OK and closing end them.
+# The work status strip, the evaluation report, the version dialog and the TIME page painted at 144 DPI,
+# where they grow by half: colours where the records put them, the picture, grooves and columns that touch
+# as at 96 DPI; Escape is ignored, OK and closing end them.
 export E2E_DPI=144
 source "$(dirname "$0")/../lib.sh"
 e2e_begin report
@@ -38,6 +39,7 @@ pixels <<ROWS
 09:00 rested, over its mark     285 90 2255FF
 09:12 no data                   291 90 $BG
 12:00 stopped, over noon        375 90 909090
+frame groove: its light line    10 90 888888
 ROWS
 close_with ok
 
@@ -48,10 +50,12 @@ pixels <<ROWS
 polygon at the Seriousness vertex            614 195 3203FF
 polygon at the Effort vertex, the centre     614 300 3203FF
 no polygon on the outer Efficiency vertex    714 267 323232
-08:00 worked in every record                 270 517 FF2244
 12:00 stopped in one record of five: 15 px   390 520 909090
 ... and nothing under them                   390 530 $BG
 ROWS
+# 08:00-08:59 worked in every record: the chart's columns 180-199, at 1.5 times x 270-299, none left blank.
+# shellcheck disable=SC2046  # the pairs are words
+eq "blank columns" "$(drv pixel "$DLG" $(seq -f '%g 530' 270 299) | tr ' ' '\n' | grep -vc FF2244)" 0
 close_with close
 
 # The version picture at (30, 15): three of its pixels as res/version.jpg decodes them (within rounding).
@@ -64,4 +68,11 @@ for sample in "0 0 FAF7E8" "35 20 363034" "171 80 FF2245"; do
 done
 eq "right of the picture is background" "$(drv pixel "$DLG" 288 60)" "$(drv pixel "$DLG" 5 5)"
 close_with ok
+
+# The TIME page's engraved separator grows with the page: dark rows 135-136, then a light one.
+TIME="$SHEET;child=時間・ログ出力"
+open_page 0 "$TIME" && sleep 0.4 && e2e_shot settings
+eq "separator at 1.5 times" "$(drv pixel "$TIME" 200 135 200 136 200 137)" "323232 323232 888888"
+press "$SHEET" 2
+check "the sheet closes" drv wait-gone "$SHEET" 5000
 e2e_app_exit
