@@ -73,11 +73,7 @@ class HistoryFile : public DataFolderTest {
 protected:
     ScopedTimeZone zone{"JST-9"};
     void write(const std::vector<DayRecord>& days, size_t tornBytes = 0) {
-        std::vector<uint8_t> bytes;
-        for (const DayRecord& d : days) {
-            const DayRecordImage image = encodeDayRecord(d);
-            bytes.insert(bytes.end(), image.begin(), image.end());
-        }
+        std::vector<uint8_t> bytes = imagesOf(days);
         bytes.resize(bytes.size() + tornBytes, 1);
         writeBytes(StateFileName, bytes);
     }
@@ -115,13 +111,9 @@ TEST_F(HistoryFile, TodayIsTheLiveRecordAndWaitingDaysCountAsHeld) {
     const DayNumber today = dayNumberOf(2026, 12, 2);
     DayRecord live = dayOf(2026, 12, 1);  // a tick after midnight has not come yet
     workhistory::DayBook book(live, {dayOf(2026, 11, 30, 0, 1439), dayOf(2026, 11, 20)}, pathOf(StateFileName), today);
-    EXPECT_EQ(book.find(today), &live);
-    EXPECT_EQ(book.find(today - 1), &live);
-    ASSERT_NE(book.find(today - 2), nullptr);
-    EXPECT_EQ(workhistory::totalsText({book.find(today - 2)}), "作業 24時間00分　休憩 0時間00分");
-    EXPECT_NE(book.find(today - 3), nullptr);
-    EXPECT_EQ(book.find(today - 5), nullptr);
-    EXPECT_EQ(book.firstDay(), dayNumberOf(2026, 11, 20));
+    EXPECT_EQ(ints(book.find(today) == &live, book.find(today - 1) == &live, book.find(today - 3) != nullptr,
+                   book.find(today - 5) == nullptr, book.firstDay()), ints(1, 1, 1, 1, dayNumberOf(2026, 11, 20)));
+    EXPECT_EQ(workhistory::totalsText({book.find(today - 2)}), "作業 24時間00分　休憩 0時間00分");  // the waiting day
 }
 
 TEST(HistoryWeek, SevenStripsUnderOneRowOfHoursEachLabelledWithItsDateAndWork) {
