@@ -35,10 +35,7 @@ using OutOfTheWay = MasterTest;
 TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnightOrAtATimerCommand) {
     const ScopedTimeZone zone("Europe/Berlin");
     fake().now = localTime(2024, 6, 1, 23, 50);
-    auto tick = [&] {
-        fake().now += 60;
-        master->tick();
-    };
+    auto tick = [&] { fake().now += 60, master->tick(); };
     auto& menu = fake().menuStates;
     master->onCommand(CmdPause30);  // "停止" stays, to end the pause for good
     EXPECT_EQ(ints(p().phase, menu[CmdStop], menu[CmdPauseMenu], menu[CmdStartWork]), ints(Stopped, 0, 3, 0));

@@ -23,15 +23,8 @@ class DayLog : public MasterTest {
 protected:
     DayLog() { autoStart = false; }
     ScopedTimeZone zone{"Europe/Berlin"};
-    void startAt(int64_t t) {
-        master.reset();
-        fake().now = t;
-        start();
-    }
-    void tickAt(int64_t t) {
-        fake().now = t;
-        master->tick();
-    }
+    void startAt(int64_t t) { master.reset(), fake().now = t, start(); }
+    void tickAt(int64_t t) { fake().now = t, master->tick(); }
     DayRecord& today() { return master->log->record; }
     std::vector<DayRecord> records(const char* name) {
         const std::vector<uint8_t> bytes = readBytes(name);
