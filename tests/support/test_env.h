@@ -91,9 +91,7 @@ protected:
         ASSERT_TRUE(master->onCreate(&mainWindow));
     }
     Property& p() { return *master->property; }
-    void ticks(int n) {
-        for (int i = 0; i < n; ++i) master->tick();
-    }
+    void ticks(int n) { for (int i = 0; i < n; ++i) master->tick(); }
 
     std::unique_ptr<Master> master;
     bool autoStart = true;

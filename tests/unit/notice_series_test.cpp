@@ -48,8 +48,7 @@ protected:
         routine();
     }
     void tickToThreeRuns() {  // the reminder at minute 20 of 23: three runs, each with a MessageBeep(MB_OK)
-        p().workMinutes = 23, p().elapsedMinutes = 19, p().soundKind = 1;
-        master->tick();
+        p().workMinutes = 23, p().elapsedMinutes = 19, p().soundKind = 1, master->tick();
     }
     std::vector<int64_t> state() {  // runs started and sounds played; animating, repeatCount
         return ints(fake().count("startThread"), fake().beeps.size(), master->animating, master->repeatCount);
