@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# 作業状況 looking back: today as always, yesterday on 前日 and on ←, a day without a record, the first day
-# on PageUp, the week of seven labelled strips, Home back to today; captions, totals, buttons and columns.
+# 作業状況 looking back under Wine (the moves, texts and painting are pinned natively): 前日 and the keys reach
+# the browsing, the buttons grey at the ends, and 週 grows the window for seven strips.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin history
 DLG="class=#32770;visible"
@@ -28,13 +28,10 @@ eq "today's column at 08:30" "$(col 510)" FF2244
 press "$DLG" 1001
 sleep 0.3
 shows "前日" "$(label 1)の作業状況|作業 1時間10分　休憩 0時間10分|11"
-eq "yesterday's columns 07:30, 08:03, 08:12, 08:30" "$(col 450) $(col 483) $(col 492) $(col 510)" "FF2244 2255FF BB1111 $BG"
+eq "yesterday's columns 08:03, 08:30" "$(col 483) $(col 510)" "2255FF $BG"
 e2e_shot day
 key 0x25  # ←
 shows "←" "$(label 2)の作業状況|作業 1時間00分　休憩 0時間00分|11"
-key 0x25
-shows "a day without a record" "$(label 3)の作業状況|記録なし|11"
-eq "... paints the empty strip" "$(col 570) $(col 555)" "$BG $BG"
 key 0x21  # PageUp: stops on the first day
 shows "PageUp" "$(label 7)の作業状況|作業 1時間00分　休憩 0時間00分|01"
 key 0x24  # Home
@@ -43,17 +40,8 @@ shows "Home" "現在までの作業状況|作業 1時間00分　休憩 0時間00
 press "$DLG" 1004
 sleep 0.5
 shows "週" "$(label 0)までの1週間|作業 6時間10分　休憩 0時間10分|10"
-for ago in 6 5 4 3 2 1 0; do
-    minute=$(((6 + ago) * 60 + 30)) want=FF2244
-    [ $ago = 3 ] && want=$BG
-    [ $ago = 0 ] && minute=510
-    eq "week strip of $ago days ago" "$(col $minute $((6 - ago)))" $want
-done
-eq "today's column only in the last strip" "$(col 510 5)" "$BG"
+eq "the first strip (6 days ago) and the last, in the grown window" "$(col 750 0) $(col 510 6) $(col 510 5)" "FF2244 FF2244 $BG"
 e2e_shot week
-press "$DLG" 1004
-sleep 0.3
-shows "週 again" "現在までの作業状況|作業 1時間00分　休憩 0時間00分|10"
 press "$DLG" 1
 check "OK ends it" drv wait-gone "$DLG" 5000
 e2e_app_exit

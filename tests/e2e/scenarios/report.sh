@@ -7,6 +7,7 @@ source "$(dirname "$0")/../lib.sh"
 e2e_begin report
 DLG="class=#32770;visible"
 
+# The painting is pinned natively at every DPI; here a few pixels of each dialog as Wine shows them.
 # Today (08:00-08:59 working, 09:00-09:09 resting, 12:00-12:29 stopped) and four earlier days.
 make_day "$DATA/stateTmp.dat" 0 480-539:1 540-549:3 720-749:5
 for ago in 4 3 2 1; do make_day "$DATA/state.dat" $ago 480-539:1 540-549:3; done
@@ -34,11 +35,7 @@ e2e_app_start
 open_dialog 40012 現在までの作業状況
 BG=$(drv pixel "$DLG" 450 130)
 pixels <<ROWS
-08:03 column top, bottom        257 80 FF2244
-... and below it                257 102 $BG
 09:00 rested, over its mark     285 90 2255FF
-09:12 no data                   291 90 $BG
-12:00 stopped, over noon        375 90 909090
 frame groove: its light line    10 90 888888
 ROWS
 close_with ok
@@ -48,8 +45,6 @@ open_dialog 40013 通算作業評価
 BG=$(drv pixel "$DLG" 225 450)
 pixels <<ROWS
 polygon at the Seriousness vertex            614 195 3203FF
-polygon at the Effort vertex, the centre     614 300 3203FF
-no polygon on the outer Efficiency vertex    714 267 323232
 12:00 stopped in one record of five: 15 px   390 520 909090
 ... and nothing under them                   390 530 $BG
 ROWS
