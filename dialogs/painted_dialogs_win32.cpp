@@ -9,6 +9,7 @@
 #include "dialogs/report_layout.h"
 #include "dialogs/work_status_painter.h"
 #include "platform/monitors_win32.h"
+#include "platform/texts.h"
 #include "platform/wide_text_win32.h"
 #include "records/log.h"
 
@@ -96,10 +97,20 @@ void followDpiChange(HWND dialog, LPARAM suggested) {
     InvalidateRect(dialog, nullptr, TRUE);
 }
 
+const DLGTEMPLATE* dialogTemplate(HINSTANCE instance, const wchar_t* name) {
+    const WORD japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+    const WORD wanted = texts::english() ? MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US) : japanese;
+    HRSRC found = FindResourceExW(instance, MAKEINTRESOURCEW(5) /* RT_DIALOG */, name, wanted);
+    if (!found) found = FindResourceExW(instance, MAKEINTRESOURCEW(5), name, japanese);
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    return loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+}
+
 void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARAM parameter) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
+    const DLGTEMPLATE* found = dialogTemplate(instance, widetext::Wide(templateName));
     // A Unicode dialog: the texts its procedure hands on reach Windows as UTF-16.
-    DialogBoxParamW(instance, widetext::Wide(templateName), owner, procedure, parameter);
+    if (found) DialogBoxIndirectParamW(instance, found, owner, procedure, parameter);
 }
 
 void openWorkStatusDialog(HWND owner) {

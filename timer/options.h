@@ -16,6 +16,7 @@ struct Options {
     int32_t awayMinutes = 5;      // minutes without input (or locked) that count as away, 1..60
     uint8_t quietFullscreen = 1;  // no notice over a full-screen program
     uint8_t allMonitors = 1;      // the notice covers every monitor
+    uint8_t language = 0;         // texts::Choice: written as auto, ja or en
 };
 
 // The options a file's text gives; anything it does not give well is the default.
