@@ -97,11 +97,15 @@ void followDpiChange(HWND dialog, LPARAM suggested) {
     InvalidateRect(dialog, nullptr, TRUE);
 }
 
-const DLGTEMPLATE* dialogTemplate(HINSTANCE instance, const wchar_t* name) {
+HRSRC faceResource(HMODULE module, const wchar_t* type, const wchar_t* name) {
     const WORD japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
     const WORD wanted = texts::english() ? MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US) : japanese;
-    HRSRC found = FindResourceExW(instance, MAKEINTRESOURCEW(5) /* RT_DIALOG */, name, wanted);
-    if (!found) found = FindResourceExW(instance, MAKEINTRESOURCEW(5), name, japanese);
+    HRSRC found = FindResourceExW(module, type, name, wanted);
+    return found ? found : FindResourceExW(module, type, name, japanese);
+}
+
+const DLGTEMPLATE* dialogTemplate(HINSTANCE instance, const wchar_t* name) {
+    HRSRC found = faceResource(instance, MAKEINTRESOURCEW(5) /* RT_DIALOG */, name);
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     return loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
 }

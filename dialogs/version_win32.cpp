@@ -9,6 +9,7 @@
 #include "dialogs/report_layout.h"
 #include "platform/monitors_win32.h"
 #include "platform/system_library_win32.h"
+#include "platform/wide_text_win32.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ HBITMAP loadResourcePicture(const char* name, const char* type) {
     auto loadPicture = systemlib::function<decltype(&OleLoadPicture)>("oleaut32.dll", "OleLoadPicture");
     if (!ole.ready || !createStream || !loadPicture) return nullptr;
     HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, name, type);
+    HRSRC found = faceResource(module, widetext::Wide(type), widetext::Wide(name));
     if (!found) return nullptr;
     const DWORD size = SizeofResource(module, found);
     HGLOBAL loaded = LoadResource(module, found);
