@@ -64,7 +64,7 @@ UINT notificationOf(LPARAM lParam) { return reinterpret_cast<const NMHDR*>(lPara
 void useJapaneseFonts(HWND page) {
     widetext::useJapaneseFont(page);
     widetext::useJapaneseFont(GetParent(page));
-    // The sheet's own buttons speak the system's language; the English face names them
+    // The sheet's own buttons (Help among them, though hidden) speak the system's language; the English face names them
     // itself, so that a Japanese Windows shows no Japanese on them either.
     if (texts::english()) {
         HWND sheet = GetParent(page);
@@ -72,6 +72,7 @@ void useJapaneseFonts(HWND page) {
         widetext::setItemText(sheet, IDOK, texts::get(texts::SheetOk));
         widetext::setItemText(sheet, IDCANCEL, texts::get(texts::SheetCancel));
         widetext::setItemText(sheet, ApplyButton, texts::get(texts::SheetApply));
+        widetext::setItemText(sheet, IDHELP, texts::get(texts::SheetHelp));  // hidden, but still a text
     }
 }
 

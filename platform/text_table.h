@@ -51,7 +51,8 @@
     TEXT(SheetCaption, "各種設定", "Settings")                                                                      \
     TEXT(SheetOk, "OK", "OK")                                                                                   \
     TEXT(SheetCancel, "キャンセル", "Cancel")                                                                        \
-    TEXT(SheetApply, "適用", "Apply")                                                                             \
+    TEXT(SheetApply, "適用", "Apply")                                                                                  \
+    TEXT(SheetHelp, "ヘルプ", "Help")                                                                             \
     TEXT(EndTimeLabel, "分 - 終了予定時刻 %02d:%02d", "min, ending at %02d:%02d")                                      \
     TEXT(LanguageAuto, "自動", "Automatic")                                                                       \
     TEXT(LanguageJapanese, "日本語", "日本語")                                                                        \
