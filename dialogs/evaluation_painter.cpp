@@ -61,7 +61,7 @@ constexpr int ChartBottom = 390; // the frame's lower line; a full bar (50) ends
 void paintVerdictArea(draw::DisplayList& list, const CompiledState& state) {
     const EvaluateState& e = *state.evaluation;
     label(list, 9, 16, 12, get(texts::VerdictBefore));
-    label(list, at(330, 350), 63, 12, get(texts::VerdictAfter));
+    label(list, at(330, 300), 63, 12, get(texts::VerdictAfter));
     // The verdict is a fixed-size field; never read past it, terminated or not.
     const std::string verdict(e.verdict, strnlen(e.verdict, sizeof e.verdict));
     label(list, 20, 33, 22, texts::translate(verdict.c_str()));
