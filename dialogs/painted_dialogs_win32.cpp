@@ -1,5 +1,6 @@
-// The two dialogs that only draw: today's work status strip and the cumulative evaluation
-// report. Both paint a display list at every WM_PAINT and end only on OK or close.
+// The cumulative evaluation report, a dialog that only draws: it paints a display list at
+// every WM_PAINT and ends only on OK or close. (作業状況 has its own procedure, in
+// work_status_win32.cpp.)
 #include <windows.h>
 
 #include "app/master.h"
@@ -7,7 +8,6 @@
 #include "dialogs/dialogs_win32.h"
 #include "dialogs/evaluation_painter.h"
 #include "dialogs/report_layout.h"
-#include "dialogs/work_status_painter.h"
 #include "platform/monitors_win32.h"
 #include "platform/texts.h"
 #include "platform/wide_text_win32.h"
@@ -17,10 +17,6 @@ namespace {
 
 using Painter = draw::DisplayList (*)(const Master& master);
 
-// Today's record as it is now; minutes recorded while the dialog is open show at the next
-// repaint (the dialog has no timer of its own).
-draw::DisplayList paintWorkStatus(const Master& master) { return workstatus::paint(master.log->record.minutes); }
-
 // The statistics the main window compiled just before it opened the dialog.
 draw::DisplayList paintEvaluation(const Master& master) { return report::paint(*master.log->compiled); }
 
@@ -29,7 +25,6 @@ struct PaintedDialog {
     layout::Frame frame;  // the client area the painting needs at 96 DPI
 };
 
-const PaintedDialog workStatusDialog = {paintWorkStatus, layout::ProgressFrame};
 const PaintedDialog evaluationDialog = {paintEvaluation, layout::TusanFrame};
 
 INT_PTR CALLBACK paintedDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -80,13 +75,14 @@ void fitFrameToDpi(HWND dialog, const layout::Frame& frame) {
     GetWindowRect(dialog, &outer);
     SetWindowPos(dialog, nullptr, outer.left - growX / 2, outer.top - growY / 2, outer.right - outer.left + growX,
                  outer.bottom - outer.top + growY, SWP_NOZORDER | SWP_NOACTIVATE);
-    // OK stays in the middle and keeps its distance from the bottom edge.
-    HWND ok = GetDlgItem(dialog, IDOK);
-    RECT r;
-    if (ok && GetWindowRect(ok, &r)) {
+    // The controls under the painting (OK, and the row of buttons beside it) stay in the
+    // middle and keep their distance from the bottom edge.
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        if (!GetWindowRect(child, &r)) continue;
         POINT p = {r.left, r.top};
         ScreenToClient(dialog, &p);
-        SetWindowPos(ok, nullptr, p.x + growX / 2, p.y + growY, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(child, nullptr, p.x + growX / 2, p.y + growY, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 
@@ -115,10 +111,6 @@ void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPA
     const DLGTEMPLATE* found = dialogTemplate(instance, widetext::Wide(templateName));
     // A Unicode dialog: the texts its procedure hands on reach Windows as UTF-16.
     if (found) DialogBoxIndirectParamW(instance, found, owner, procedure, parameter);
-}
-
-void openWorkStatusDialog(HWND owner) {
-    runModalDialog(owner, "DLG_PROGRESS", paintedDialogProc, reinterpret_cast<LPARAM>(&workStatusDialog));
 }
 
 void openEvaluationDialog(HWND owner) {

@@ -13,11 +13,24 @@
 #ifndef RESTWARDEN_REPORT_LAYOUT_H
 #define RESTWARDEN_REPORT_LAYOUT_H
 
-/* Work status strip (DLG_PROGRESS). */
+/* Work status strip (DLG_PROGRESS): the strip, the day's totals under it (a read-only text
+   that can be selected and copied) and a row of buttons, OK in the middle, the day before
+   and after on either side, the week view at the right. */
 #define PROGRESS_CX 287
-#define PROGRESS_CY 68
+#define PROGRESS_CY 82
 #define PROGRESS_OK_X 130
-#define PROGRESS_OK_Y 53
+#define PROGRESS_OK_Y 67
+#define PROGRESS_TOTALS_X 4
+#define PROGRESS_TOTALS_Y 53
+#define PROGRESS_TOTALS_CX 240
+#define PROGRESS_TOTALS_CY 9
+#define PROGRESS_BACK_X 92
+#define PROGRESS_FORWARD_X 168
+#define PROGRESS_WEEK_X 249
+#define IDC_PROGRESS_BACK 1001
+#define IDC_PROGRESS_FORWARD 1002
+#define IDC_PROGRESS_TOTALS 1003
+#define IDC_PROGRESS_WEEK 1004
 
 /* Evaluation report (DLG_TUSAN). */
 #define TUSAN_CX 303
@@ -50,14 +63,14 @@ constexpr int pixelsDown(int units, int baseY = MinBaseUnitY) { return units * b
 struct Frame {
     int clientWidth;
     int clientHeight;
-    int okTop;  /* the OK button's top edge, in client pixels */
+    int okTop;  /* the OK button's top edge, in client pixels (the first control under the painting) */
 };
 
 constexpr Frame frameOf(int cx, int cy, int okY, int baseX = MinBaseUnitX, int baseY = MinBaseUnitY) {
     return Frame{pixelsAcross(cx, baseX), pixelsDown(cy, baseY), pixelsDown(okY, baseY)};
 }
 
-constexpr Frame ProgressFrame = frameOf(PROGRESS_CX, PROGRESS_CY, PROGRESS_OK_Y);
+constexpr Frame ProgressFrame = frameOf(PROGRESS_CX, PROGRESS_CY, PROGRESS_TOTALS_Y);
 constexpr Frame TusanFrame = frameOf(TUSAN_CX, TUSAN_CY, TUSAN_OK_Y);
 constexpr Frame VersionFrame = frameOf(VERSION_CX, VERSION_CY, VERSION_OK_Y);
 

@@ -9,7 +9,6 @@ namespace {
 using draw::Pen;
 using draw::rgb;
 
-constexpr draw::Colour LabelColour = rgb(50, 50, 50);
 constexpr draw::Colour HalfHourColour = rgb(170, 170, 170);
 constexpr draw::Colour OddHourColour = rgb(119, 119, 119);
 constexpr draw::Colour LightSide = rgb(136, 136, 136);
@@ -17,6 +16,12 @@ constexpr draw::Colour DarkSide = rgb(50, 50, 50);
 
 void vertical(draw::DisplayList& list, int x, int top, int bottom, draw::Colour colour) {
     list.push_back(draw::line(x, top, x, bottom, Pen{0, colour}));
+}
+
+// A strip lower down: every point of the ops from `first` on moved by `dy`.
+void moveDown(draw::DisplayList& list, size_t first, int dy) {
+    for (size_t i = first; i < list.size(); ++i)
+        for (draw::Point& p : list[i].points) p.y += dy;
 }
 
 // The frame, the even-hour marks and the noon mark: a light line with a dark one to its
@@ -29,12 +34,14 @@ void grooves(draw::DisplayList& list, int shift, draw::Colour colour) {
 
 }  // namespace
 
-draw::DisplayList paint(const int8_t* minutes) {
-    draw::DisplayList list;
+void paintHourLabels(draw::DisplayList& list) {
     // Even hours, each label two characters wide so all sit at the same offset from their hour.
     for (int h = 0; h <= 24; h += 2)
         list.push_back(draw::text(20 * h + 3, 16, LabelFontHeight, LabelColour, draw::format("%2d", h)));
+}
 
+void paintStrip(draw::DisplayList& list, const int8_t* minutes, int dy) {
+    const size_t first = list.size();
     // Half-hour marks, and the shade one pixel left of each odd-hour mark.
     for (int i = 1; i <= 47; ++i)
         if (i % 4 != 0) vertical(list, 10 * i + 9, 50, 70, HalfHourColour);
@@ -50,6 +57,13 @@ draw::DisplayList paint(const int8_t* minutes) {
         list.push_back(draw::solidRectangle(AxisLeft + k, ColumnTop, AxisLeft + k + 1, ColumnBottom,
                                             draw::MinuteColours[code]));
     }
+    moveDown(list, first, dy);
+}
+
+draw::DisplayList paint(const int8_t* minutes) {
+    draw::DisplayList list;
+    paintHourLabels(list);
+    paintStrip(list, minutes, 0);
     return list;
 }
 

@@ -28,6 +28,7 @@ flags=(-std=c++17 -O2 -g -fno-omit-frame-pointer -fsanitize=fuzzer,address,undef
        -fno-sanitize-recover=all -I"$root" -Wall -Wextra)
 common=("$root/records/day_record.cpp" "$root/records/arithmetic.cpp" "$root/records/compiled_state.cpp"
         "$root/records/evaluate_state.cpp" "$root/records/record_files.cpp" "$root/records/minute_tally.cpp" "$root/platform/data_files.cpp"
+        "$root/records/day_history.cpp"
         "$root/timer/property.cpp" "$root/timer/options.cpp")
 
 # Seeds: a worked day, a short piece, an empty file, a run of damaged bytes.
@@ -51,6 +52,7 @@ seeds = {
     "evaluate": [today + day + day, today, day + bytes([0x7F]) * 1456 + day[:10], b""],
     "options": [b"[options]\r\nawayIsRest=1\r\nawayMinutes=60\r\nquietFullscreen=0\r\nallMonitors=0\r\n",
                 b"\xef\xbb\xbf[Options]\nawayminutes=7x\n[other]\nawayIsRest=1\n", b""],
+    "history": [day + today, today + day + today[:900], bytes([0x7F]) * 1456 + day, b""],
 }
 for target, items in seeds.items():
     os.makedirs(os.path.join(out, target), exist_ok=True)
@@ -60,7 +62,7 @@ PY
 
 status=0
 reader=0
-for name in param temp state evaluate options; do
+for name in param temp state evaluate options history; do
     reader=$((reader + 1)); corpus=$name
     exe="$dir/fuzz_$name"
     if ! "$CXX" "${flags[@]}" -DREADER=$reader "$root/tests/fuzz/fuzz_readers.cpp" "${common[@]}" -o "$exe" 2>"$dir/fuzz_$name.build.log"; then

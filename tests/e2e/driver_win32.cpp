@@ -118,6 +118,7 @@ int main() {
         }
         return 0;
     }
+    if (cmd == "enabled") return std::printf("%d\n", IsWindowEnabled(need(arg(2))) ? 1 : 0), 0;  // WINDOW
     if (cmd == "text") return std::printf("%s\n", utf8(textOf(need(arg(2)))).c_str()), 0;  // WINDOW
     if (cmd == "texts") {  // WINDOW: the text of each window inside it, one a line
         EnumChildWindows(need(arg(2)), printText, 0);

@@ -1,5 +1,5 @@
-// The fuzz targets of every reader of the data files, one per build (-DREADER=1..5), each
-// parsing its input from memory.
+// The fuzz targets of every reader of the data files, one per build (-DREADER=1..6), each
+// parsing its input from memory (the day lookup from a file written with it).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +10,7 @@
 #include "platform/data_files.h"
 #include "platform/platform.h"
 #include "records/compiled_state.h"
+#include "records/day_history.h"
 #include "timer/options.h"
 #include "timer/property.h"
 
@@ -80,6 +81,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Options o = parseOptions(std::string(reinterpret_cast<const char*>(data), size));
     require(o.awayIsRest <= 1 && o.quietFullscreen <= 1 && o.allMonitors <= 1 && o.awayMinutes >= 1 && o.awayMinutes <= 60);
     require(formatOptions(parseOptions(formatOptions(o))) == formatOptions(o));
+#elif READER == 6
+    // state.dat searched for the date of each record's start: whatever is found is a sound record of that date.
+    static const std::string path = "/tmp/restwarden-fuzz-history-" + std::to_string(getpid());
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    require(out && std::fwrite(data, 1, size, out) == size && std::fclose(out) == 0);
+    history::DayFile file(path.c_str());
+    require(file.count() == size / DayRecordSize);
+    for (size_t at = OffStartTime; at + 4 <= size; at += DayRecordSize) {
+        history::DayNumber day = 0, found = 0;
+        if (!history::localDayOf(decodeDayRecord(data + at - OffStartTime).startTime, day)) continue;
+        for (const DayRecord& r : file.find(day))
+            require(history::isSoundRecord(r) && history::localDayOf(r.startTime, found) && found == day);
+    }
+    history::DayNumber first = 0;
+    file.firstDay(first);
+    std::remove(path.c_str());
 #endif
     return 0;
 }
