@@ -57,6 +57,23 @@
     TEXT(LanguageAuto, "自動", "Automatic")                                                                       \
     TEXT(LanguageJapanese, "日本語", "日本語")                                                                        \
     TEXT(LanguageEnglish, "English", "English")                                                                 \
+    /* The work status strip: captions, dates, totals. */                                                                \
+    TEXT(TodayCaption, "現在までの作業状況", "Today's activity")                                                     \
+    TEXT(DayCaption, "%sの作業状況", "Activity on %s")                                                               \
+    TEXT(WeekCaption, "%sまでの1週間", "The week to %s")                                                             \
+    TEXT(DateWithYear, "%04d/%02d/%02d(%s)", "%04d/%02d/%02d (%s)")                                                  \
+    TEXT(DateWithoutYear, "%02d/%02d(%s)", "%02d/%02d %s")                                                           \
+    TEXT(Sunday, "日", "Sun")                                                                                        \
+    TEXT(Monday, "月", "Mon")                                                                                        \
+    TEXT(Tuesday, "火", "Tue")                                                                                       \
+    TEXT(Wednesday, "水", "Wed")                                                                                     \
+    TEXT(Thursday, "木", "Thu")                                                                                      \
+    TEXT(Friday, "金", "Fri")                                                                                        \
+    TEXT(Saturday, "土", "Sat")                                                                                      \
+    TEXT(HoursMinutes, "%u時間%02u分", "%u h %02u min")                                                              \
+    TEXT(NoRecord, "記録なし", "No record")                                                                          \
+    TEXT(DayTotals, "作業 %s　休憩 %s", "Work %s, break %s")                                                          \
+    TEXT(DayWork, "作業 %s", "Work %s")                                                                              \
     /* The evaluation report. */                                                                                \
     TEXT(VerdictBefore, "あなたは", "Something tells me you are")                                                   \
     TEXT(VerdictAfter, "な気がします", "...just a hunch")                                                             \
