@@ -48,6 +48,15 @@ no_japanese "the long-rest dialog"
 e2e_shot long-rest
 press "$LONGREST" 7
 
+drv post class=MAIN 0x111 40012 0 >/dev/null
+drv wait "$DLG" 10000 >/dev/null && sleep 0.5
+eq "today's totals" "$(drv text "$DLG;id=1003")" "Work 1 h 00 min, break 0 h 10 min"
+press "$DLG" 1004 && sleep 1  # Week
+eq "the week's caption" "$(drv text "$DLG" | cut -c1-12)" "The week to "
+no_japanese "the week"
+e2e_shot 40012-week
+press "$DLG" 1
+drv wait-gone "$DLG" 5000 >/dev/null
 for dialog in "40012 Today's activity" "40013 Overall evaluation" "40014 About RestWarden"; do
     set -- "${dialog%% *}" "${dialog#* }"
     drv post class=MAIN 0x111 "$1" 0 >/dev/null
