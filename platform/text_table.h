@@ -57,6 +57,7 @@
     TEXT(LanguageAuto, "自動", "Automatic")                                                                       \
     TEXT(LanguageJapanese, "日本語", "日本語")                                                                        \
     TEXT(LanguageEnglish, "English", "English")                                                                 \
+    TEXT(VersionSubtitle, "レストワーデン", "Work & rest timer")                                                     \
     /* The work status strip: captions, dates, totals. */                                                                \
     TEXT(TodayCaption, "現在までの作業状況", "Today's activity")                                                     \
     TEXT(DayCaption, "%sの作業状況", "Activity on %s")                                                               \

@@ -1,6 +1,5 @@
 #!/usr/bin/python3
-"""Draws the pictures of the version dialog: res/version.jpg, and res/version_en.jpg for the
-English face (its second line in English).
+"""Draws the picture of the version dialog: res/version.jpg.
 
 The dialog copies a 172 x 81 block from the picture, so the picture must be exactly that
 size; it is stored as a baseline (not progressive) three-component JPEG, the kind every
@@ -14,8 +13,7 @@ from PIL import Image, ImageDraw, ImageFont
 
 WIDTH, HEIGHT = 172, 81
 HERE = os.path.dirname(os.path.abspath(__file__))
-# The picture of each face, and its second line.
-PICTURES = (("version.jpg", "レストワーデン"), ("version_en.jpg", "Work & rest timer"))
+OUTPUT = os.path.join(HERE, "version.jpg")
 GOTHIC = "/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf"
 
 PAPER = (250, 246, 232)       # warm off-white background
@@ -45,7 +43,7 @@ def clock_face(draw, cx, cy, r):
     draw.ellipse((cx - 3, cy - 3, cx + 3, cy + 3), fill=INK)
 
 
-def draw_picture(output, subtitle):
+def main():
     image = Image.new("RGB", (WIDTH, HEIGHT), PAPER)
     draw = ImageDraw.Draw(image)
     # A solid band along the bottom: flat colour that survives JPEG compression intact, so the
@@ -53,15 +51,10 @@ def draw_picture(output, subtitle):
     draw.rectangle((0, 70, WIDTH - 1, HEIGHT - 1), fill=WORK_RED)
     clock_face(draw, 35, 35, 30)
     draw.text((74, 8), "RestWarden", font=ImageFont.truetype(GOTHIC, 16), fill=INK)
-    draw.text((74, 31), subtitle, font=ImageFont.truetype(GOTHIC, 13), fill=REST_BLUE)
+    draw.text((74, 31), "レストワーデン", font=ImageFont.truetype(GOTHIC, 13), fill=REST_BLUE)
     draw.text((74, 50), "Version 1.0", font=ImageFont.truetype(GOTHIC, 11), fill=INK)
     # Full-resolution chroma keeps the thin red and blue strokes crisp.
-    image.save(os.path.join(HERE, output), "JPEG", quality=92, progressive=False, optimize=False, subsampling=0)
-
-
-def main():
-    for output, subtitle in PICTURES:
-        draw_picture(output, subtitle)
+    image.save(OUTPUT, "JPEG", quality=92, progressive=False, optimize=False, subsampling=0)
 
 
 if __name__ == "__main__":

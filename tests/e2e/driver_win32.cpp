@@ -80,13 +80,10 @@ int alphaOf(HWND w) {
 
 BOOL CALLBACK printText(HWND w, LPARAM) { return std::printf("%s\n", utf8(textOf(w)).c_str()) > 0; }
 
-// Every top-level window of one process, with all the windows inside it.
-BOOL CALLBACK printProcessTexts(HWND w, LPARAM process) {
+BOOL CALLBACK printProcessTexts(HWND w, LPARAM process) {  // a top-level window of the process, and all inside it
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    if (owner != static_cast<DWORD>(process)) return TRUE;
-    printText(w, 0);
-    EnumChildWindows(w, printText, 0);
+    if (owner == static_cast<DWORD>(process)) printText(w, 0), EnumChildWindows(w, printText, 0);
     return TRUE;
 }
 

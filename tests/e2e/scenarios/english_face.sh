@@ -6,7 +6,6 @@ source "$(dirname "$0")/../lib.sh"
 e2e_begin "${E2E_FACE_NAME:-english_face}"
 SHEET="class=#32770;title=Settings" ERROR="class=#32770;title=Error" DLG="class=#32770;visible"
 LONGREST="class=#32770;title=A long break, say for lunch ^^"
-joined() { "$@" | paste -sd '|'; }
 no_japanese() {  # WHAT: the program's windows (and the balloon, when one shows) hold no Japanese character
     local found
     found=$({ drv process-texts class=MAIN; drv text "$TIP" 2>/dev/null; } |
@@ -20,6 +19,14 @@ make_day "$DATA/stateTmp.dat" 0 480-539:1 540-549:3 720-749:5
 for ago in 3 2 1; do make_day "$DATA/state.dat" $ago 480-539:1 540-549:3; done
 e2e_app_start
 eq "the tip" "$(tip)" "Working: 1 min to go [0 / 1 min]"
+xdotool mousemove 300 300
+drv wait-gone "$TIP" 5000 >/dev/null  # the tip, so that the next one shown is the balloon
+tick  # the work ends; the balloon about 2 s later
+drv wait "$TIP" 6000 >/dev/null && sleep 0.5
+eq "the work-end balloon" "$(drv text "$TIP")" "Click here to start your break."
+no_japanese "the work-end balloon"
+e2e_shot work-end-balloon  # its title "Time for a break" is checked by eye
+drv post class=MAIN 0x8064 0 0x201 >/dev/null  # a click on the icon: the break starts
 
 pages=("Time and record" "Notice" "Sound" "Other")
 for n in 0 1 2 3; do
@@ -27,8 +34,6 @@ for n in 0 1 2 3; do
     e2e_shot "page-$n"
 done
 eq "the sheet's caption" "$(drv text "$SHEET")" "Settings"
-eq "its tabs" "$(joined drv tabs "$SHEET")" "Time and record|Notice|Sound|Other"
-eq "its buttons" "$(drv text "$SHEET;id=1")|$(drv text "$SHEET;id=2")" "OK|Cancel"
 eq "the language list" "$(drv text "$SHEET;child=Other;id=56")" "$([ "$E2E_LANG" = en ] && echo Automatic || echo English)"
 no_japanese "the settings sheet"
 open_page 0 "$SHEET;child=Time and record"
@@ -43,7 +48,7 @@ drv wait-gone "$SHEET" 5000 >/dev/null
 drv post class=MAIN 0x111 40002 0 >/dev/null   # Take a break
 drv post class=MAIN 0x8064 0 0x201 >/dev/null  # a left click on the tray icon
 check "the long-rest dialog" drv wait "$LONGREST" 5000
-eq "its texts" "$(joined drv texts "$LONGREST")" "Just this once, a break of|minutes|60|OK|Cancel"
+eq "its texts" "$(drv texts "$LONGREST" | paste -sd '|')" "Just this once, a break of|minutes|60|OK|Cancel"
 no_japanese "the long-rest dialog"
 e2e_shot long-rest
 press "$LONGREST" 7
@@ -67,15 +72,6 @@ for dialog in "40012 Today's activity" "40013 Overall evaluation" "40014 About R
     press "$DLG" 1
     drv wait-gone "$DLG" 5000 >/dev/null
 done
-e2e_app_exit
-make_param "$DATA/param.dat" 1 5 0 && e2e_app_start  # the refused 301 left the work at 60 minutes
-xdotool mousemove 300 300
-drv wait-gone "$TIP" 5000 >/dev/null  # the tip, so that the next one shown is the balloon
-tick  # the work ends; the balloon about 2 s later
-drv wait "$TIP" 6000 >/dev/null && sleep 0.5
-eq "the work-end balloon" "$(drv text "$TIP")" "Click here to start your break."
-no_japanese "the work-end balloon"
-e2e_shot work-end-balloon  # its title "Time for a break" is checked by eye
 xdotool mousemove 1014 758 click 3
 drv wait "class=#32768;visible" 5000 >/dev/null && sleep 0.5
 e2e_shot menu
