@@ -23,6 +23,13 @@ uint32_t Master::awayMilliseconds() const {
     return away;
 }
 
+bool Master::personAway() const {
+    // A locked screen has nobody in front of it from the first moment.
+    if (sessionLocked) return true;
+    return options->awayMinutes >= 1 &&
+           awayMilliseconds() / MillisecondsPerMinute >= static_cast<uint32_t>(options->awayMinutes);
+}
+
 bool Master::restWhileAway() {
     if (property->phase != Working && property->phase != WorkOver) return false;
     const uint32_t away = awayMilliseconds();

@@ -6,6 +6,7 @@
 #include "app/master.h"
 #include "platform/texts.h"
 #include "platform/platform.h"
+#include "platform/system_library_win32.h"
 #include "platform/tray_win32.h"
 #include "platform/wide_text_win32.h"
 #include "notice/notice_window_win32.h"
@@ -96,6 +97,7 @@ int run(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    systemlib::pinToSystemFolder();
     // The single-instance check comes before anything is loaded, so a second start reads
     // and writes no file and leaves the running instance alone.
     HANDLE mutex = CreateMutexA(nullptr, FALSE, "Restwardenmate");

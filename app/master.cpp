@@ -78,6 +78,7 @@ void Master::clickThrough() {
 void Master::tick() {
     // The pause's last minute is still recorded as stopped; work starts after it.
     const bool pauseEnds = pauseMinutesLeft > 0 && --pauseMinutesLeft == 0;
+    showWaitingRestEnd();
     // Someone who left the desk has been resting; this tick then counts a minute of that rest.
     if (options->awayIsRest) restWhileAway();
     switch (property->advance()) {
@@ -108,11 +109,15 @@ void Master::tick() {
     }
 }
 
+bool Master::keepQuiet() const {
+    if (personAway()) return true;
+    return options->quietFullscreen && personIsBusy(platform::userNotificationState(), platform::foregroundWindow());
+}
+
 void Master::startNoticeSeries(uint8_t runs) {
-    // Skipped, not postponed: a sweep after the presentation would remind of nothing.
-    if (options->quietFullscreen &&
-        personIsBusy(platform::userNotificationState(), platform::foregroundWindow()))
-        return;
+    // Skipped, not postponed: a sweep after the presentation or the meeting would remind
+    // of nothing; the balloon and the tray still tell.
+    if (keepQuiet()) return;
     repeatCount = runs;
     startNotice();
     playAlert();

@@ -70,9 +70,12 @@ public:
     // Minutes until a timed pause ends and work starts by itself; 0 when not paused.
     // Never saved: a program started again starts work as always.
     int32_t pauseMinutesLeft = 0;
-    // The session is locked, since the tick count `lockedAt` (UI thread only).
-    bool sessionLocked = false;
-    uint32_t lockedAt = 0;
+    // The session is locked, since the tick count `lockedAt`. Written on the UI thread; the
+    // notice worker reads them when it asks whether anybody is there for the next run.
+    std::atomic<bool> sessionLocked{false};
+    std::atomic<uint32_t> lockedAt{0};
+    // The rest ended while nobody was there: its balloon waits for the person's return.
+    bool restEndWaiting = false;
 
     // Shell state beside Master, touched only on the UI thread.
     platform::TrayData trayData;
@@ -86,9 +89,11 @@ public:
     void clickThrough();
     void tick();
     void playAlert();
-    // Starts a notice series of `runs` runs with its sound, unless the person is busy in a
-    // full-screen program and the option says to keep quiet then.
+    // Starts a notice series of `runs` runs with its sound, unless keepQuiet says no.
     void startNoticeSeries(uint8_t runs);
+    // No sweep and no sound now: nobody is at the desk, or the person is busy in a
+    // full-screen program and the option says to keep quiet then. Asked before every run.
+    bool keepQuiet() const;
     // Redraws the tray face and tip after a dialog changed the lengths.
     void showMinute();
     // Takes the face the options' language asks for: the menu and the tip change at once,
@@ -98,6 +103,8 @@ public:
     // ---- Time away from the PC (app/away_rest.cpp).
     // Milliseconds since the last input, or since the lock if the session is locked longer.
     uint32_t awayMilliseconds() const;
+    // Nobody has touched keyboard or mouse for the away minutes, or the session is locked.
+    bool personAway() const;
     // At a tick while working: a person away for the set minutes is taken to have been
     // resting since they left. True when the phase became Resting.
     bool restWhileAway();
@@ -112,6 +119,8 @@ public:
     void showWorkEndNotice();
     void showOverrunNotice();
     void showRestEndNotice();
+    // Shows a rest-end balloon that waited for the person, once they are back.
+    void showWaitingRestEnd();
     void showPauseEndNotice();
     bool showBalloon(const char* title, const char* text);
 

@@ -37,7 +37,25 @@ void Master::showOverrunNotice() {
 
 void Master::showRestEndNotice() {
     property->phase = RestOver;
-    showBalloon(texts::get(texts::BalloonRestEnd), texts::get(texts::BalloonClickForWork));
+    if (!personAway()) {
+        restEndWaiting = false;
+        showBalloon(texts::get(texts::BalloonRestEnd), texts::get(texts::BalloonClickForWork));
+        return;
+    }
+    // A balloon fades unseen at an empty desk. The rest end is still pending, so a click on
+    // the icon moves on as after the balloon; the balloon itself comes when they are back.
+    restEndWaiting = true;
+    balloonPending = 1;
+}
+
+void Master::showWaitingRestEnd() {
+    if (!restEndWaiting) return;
+    // Work started by a click or a menu command in the meantime: the rest end is answered.
+    if (property->phase != RestOver) {
+        restEndWaiting = false;
+        return;
+    }
+    if (!personAway()) showRestEndNotice();
 }
 
 void Master::showPauseEndNotice() {

@@ -53,8 +53,10 @@ void Menu::update() {
     enableItem(CmdPauseMenu);
     switch (master->property->phase) {
     case Stopped:
-        grayItem(CmdStop);
-        grayItem(CmdPauseMenu);  // a pause stops the timer, so it goes with "停止"
+        // During a timed pause "停止" stays: it turns the pause into a stop that no timer
+        // ends, for someone who leaves for the day.
+        if (master->pauseMinutesLeft <= 0) grayItem(CmdStop);
+        grayItem(CmdPauseMenu);
         break;
     case Working: grayItem(CmdStartWork); break;
     case Resting: grayItem(CmdStartRest); break;

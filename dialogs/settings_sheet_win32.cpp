@@ -15,14 +15,16 @@
 #include "dialogs/time_page.h"
 #include "platform/system_library_win32.h"
 #include "platform/texts.h"
+#include "platform/wide_path_win32.h"
 #include "platform/wide_text_win32.h"
 #include "timer/options.h"
+#include "timer/sound.h"
 
 // The shipped program is 32-bit and cannot be run here: the chooser records it hands to
 // the system are checked when it is compiled.
 #if !defined(_WIN64)
 static_assert(sizeof(CHOOSECOLORA) == 36, "colour chooser record");
-static_assert(sizeof(OPENFILENAMEA) == 88, "file chooser record, with its trailing reserved members");
+static_assert(sizeof(OPENFILENAMEW) == 88, "file chooser record, with its trailing reserved members");
 #endif
 
 namespace {
@@ -39,7 +41,10 @@ MovePage movePage;
 SoundPage soundPage;
 CHOOSECOLORA colorChoice;
 COLORREF customColors[16];
-OPENFILENAMEA wavFileDialog;
+// The file chooser is the wide one, so that a path in any script comes back whole.
+OPENFILENAMEW wavFileDialog;
+wchar_t wavFileName[WavPathSize];
+wchar_t wavFilter[32];
 
 HINSTANCE instanceOf(HWND window) {
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
@@ -226,18 +231,45 @@ INT_PTR CALLBACK movePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
 // The chooser opens on the path being edited. A path it cannot even start from (a
 // damaged param.dat can hold anything) would keep it from ever opening, so it is then
 // opened on no name, and the old path is kept if that is cancelled too.
-bool chooseWavFile() {
-    auto getOpenFileName = comdlg<decltype(&GetOpenFileNameA)>("GetOpenFileNameA");
+bool runChooser() {
+    auto getOpenFileName = comdlg<decltype(&GetOpenFileNameW)>("GetOpenFileNameW");
     auto extendedError = comdlg<decltype(&CommDlgExtendedError)>("CommDlgExtendedError");
     if (!getOpenFileName || !extendedError) return false;
     if (getOpenFileName(&wavFileDialog)) return true;
     if (extendedError() != FNERR_INVALIDFILENAME) return false;
-    char kept[sizeof soundPage.wavFileBuffer];
-    CopyMemory(kept, soundPage.wavFileBuffer, sizeof kept);
-    ZeroMemory(soundPage.wavFileBuffer, sizeof soundPage.wavFileBuffer);
-    if (getOpenFileName(&wavFileDialog)) return true;
-    CopyMemory(soundPage.wavFileBuffer, kept, sizeof kept);
-    return false;
+    wavFileName[0] = 0;
+    return getOpenFileName(&wavFileDialog) != 0;
+}
+
+// The chosen path in the system's code page, for param.dat; false when some character
+// has no spelling there (or the path does not fit).
+bool systemCodePagePath(const wchar_t* path, char (&out)[WavPathSize]) {
+    ZeroMemory(out, sizeof out);
+    const UINT page = GetACP();
+    // UTF-8 as the system's code page spells everything; it takes no "default used" flag.
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(page, page == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS, path, -1, out,
+                                      sizeof out, nullptr, page == CP_UTF8 ? nullptr : &usedDefault);
+    return n > 0 && !usedDefault;
+}
+
+// The chooser opens on the path being edited: the whole one when it has one, else the
+// one in the system's code page.
+bool chooseWavFile() {
+    if (soundPage.wavFileWide[0])
+        lstrcpynW(wavFileName, platform::utf8ToWide(soundPage.wavFileWide).c_str(), WavPathSize);
+    else if (!MultiByteToWideChar(CP_ACP, 0, soundPage.wavFileBuffer, -1, wavFileName, WavPathSize))
+        wavFileName[0] = 0;
+    if (!runChooser()) return false;
+    char ansi[WavPathSize];
+    const bool exact = systemCodePagePath(wavFileName, ansi);
+    soundPage.takeChosenPath(ansi, exact, platform::wideToUtf8(wavFileName).c_str());
+    return true;
+}
+
+void showPath(HWND page) {
+    if (soundPage.wavFileWide[0]) SetDlgItemTextW(page, SoundPathEdit, platform::utf8ToWide(soundPage.wavFileWide).c_str());
+    else SetDlgItemTextA(page, SoundPathEdit, soundPage.wavFileBuffer);
 }
 
 INT_PTR CALLBACK soundPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -247,24 +279,27 @@ INT_PTR CALLBACK soundPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
         ZeroMemory(&wavFileDialog, sizeof wavFileDialog);
         wavFileDialog.lStructSize = sizeof wavFileDialog;
         wavFileDialog.hwndOwner = page;
-        wavFileDialog.lpstrFilter = "Wave files {*.wav}\0*.wav\0\0";
+        // The program's texts are code page 932 whatever the system's code page is.
+        static const char filter[] = "Wave files {*.wav}\0*.wav\0";  // and the literal's own zero
+        MultiByteToWideChar(932, 0, filter, sizeof filter, wavFilter, sizeof wavFilter / sizeof wavFilter[0]);
+        wavFileDialog.lpstrFilter = wavFilter;
         wavFileDialog.nMaxCustFilter = 256;
         wavFileDialog.nFilterIndex = 0;
-        wavFileDialog.lpstrFile = soundPage.wavFileBuffer;
-        wavFileDialog.nMaxFile = sizeof soundPage.wavFileBuffer;
+        wavFileDialog.lpstrFile = wavFileName;
+        wavFileDialog.nMaxFile = WavPathSize;
         // The data folder is fixed at start, so the chooser may not move the current one.
         wavFileDialog.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
         useJapaneseFonts(page);
-        int checked = soundPage.open(*master.property);
+        int checked = soundPage.open(*master.property, master.sound->widePath());
         CheckRadioButton(page, SoundFirst, SoundLast, checked);
-        SetDlgItemTextA(page, SoundPathEdit, soundPage.wavFileBuffer);
+        showPath(page);
         return TRUE;
     }
     case WM_COMMAND: {
         int id = LOWORD(wParam);
         if (id == SoundBrowseButton) {
             if (chooseWavFile()) {
-                SetDlgItemTextA(page, SoundPathEdit, soundPage.wavFileBuffer);
+                showPath(page);
                 soundPage.fileChosen(master);
             }
         } else if (soundPage.click(master, id)) {

@@ -8,20 +8,22 @@
 
 namespace {
 // Bounded copy that always leaves a terminated text in the whole field.
-void copyPath(char (&to)[WavPathSize], const char* from) {
-    std::memset(to, 0, sizeof to);
-    std::memcpy(to, from, strnlen(from, sizeof to - 1));
+template <size_t Size>
+void copyPath(char (&to)[Size], const char* from) {
+    std::memset(to, 0, Size);
+    std::memcpy(to, from, strnlen(from, Size - 1));
 }
 }  // namespace
 
-int SoundPage::open(const Property& property) {
+int SoundPage::open(const Property& property, const char* widePath) {
     copyPath(wavFileBuffer, property.wavPath);
+    copyPath(wavFileWide, widePath);
     return buttonForSoundKind(property.soundKind);
 }
 
 bool SoundPage::click(Master& master, int id) {
     if (id < SoundFirst || id > SoundLast) return false;
-    master.sound->preview(soundKindForButton(id), wavFileBuffer);
+    master.sound->preview(soundKindForButton(id), wavFileBuffer, wavFileWide);
     return true;
 }
 
@@ -32,4 +34,13 @@ void SoundPage::apply(Master& master, int checkedId) {
     property.soundKind = soundKindForButton(checkedId);
     wavFileBuffer[WavPathSize - 1] = 0;
     copyPath(property.wavPath, wavFileBuffer);
+    copyPath(master.options->wavPathUtf8, wavFileWide);
+}
+
+void SoundPage::takeChosenPath(const char* ansi, bool exact, const char* utf8) {
+    // param.dat's path stays in the system's code page, where an older version reads it:
+    // a path that code page cannot spell is kept whole beside it, and param.dat's left
+    // empty rather than naming some other file.
+    copyPath(wavFileBuffer, exact ? ansi : "");
+    copyPath(wavFileWide, exact ? "" : utf8);
 }

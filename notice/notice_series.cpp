@@ -167,7 +167,15 @@ void Master::previewNotice() {
 void Master::noticeEnded() {
     animating = 0;
     platform::killWindowTimer(noticeWindow, NoticeHoleTimerId);
-    if (takeOneRun(repeatCount) == 0) return;
+    uint8_t left = takeOneRun(repeatCount);
+    if (left == 0) return;
+    // The person may have started a presentation or left the desk since the series began:
+    // it then ends quietly. Only this series' count is cleared; a tick that has set a new
+    // one meanwhile keeps it.
+    if (keepQuiet()) {
+        repeatCount.compare_exchange_strong(left, 0);
+        return;
+    }
     // Each further run comes with the alert sound. A start refused because a tick has
     // just begun a run of its own plays nothing here: that tick plays its sound itself.
     if (startRun(*this)) playAlert();

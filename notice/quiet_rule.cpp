@@ -25,5 +25,5 @@ bool personIsBusy(int notificationState, const platform::ForegroundWindow& foreg
         return true;
     const platform::Rect& m = foreground.monitor;
     if (!foreground.present || isShellSurface(foreground) || m.right <= m.left || m.bottom <= m.top) return false;
-    return covers(foreground.window, m);
+    return covers(foreground.client, m);
 }

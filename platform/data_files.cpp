@@ -16,7 +16,9 @@ std::string& dataDirectory() {
 }
 
 // Writes through stdio, honouring the injected fault; true only if every byte reached
-// the file and the flush succeeded.
+// the disk. Flushing the C runtime's buffer alone is not enough: after a power cut the
+// file system may keep a later rename (or the grown length) and lose the data, leaving
+// zeros where the bytes should be.
 bool writeAll(std::FILE* file, const uint8_t* data, size_t size) {
     Faults& f = faults();
     size_t allowed = size;
@@ -25,7 +27,7 @@ bool writeAll(std::FILE* file, const uint8_t* data, size_t size) {
         f.bytesBeforeWriteFails -= static_cast<int64_t>(allowed);
     }
     size_t written = allowed == 0 ? 0 : std::fwrite(data, 1, allowed, file);
-    bool flushed = std::fflush(file) == 0;
+    bool flushed = std::fflush(file) == 0 && written == size && platform::flushToDisk(file);
     return written == size && flushed;
 }
 
@@ -62,21 +64,14 @@ std::string pathOf(const std::string& name) {
 }
 
 bool endsWithSeparator(const std::string& path) {
-    // Walked as code page 932 from the start: 0x5C is also the trail byte of many
-    // double-byte characters (表 is 95 5C), and a folder ending in one has no separator.
-    bool separator = false;
-    for (size_t i = 0; i < path.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(path[i]);
-        const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-        separator = !lead && (byte == '\\' || byte == '/');
-        if (lead) ++i;
-    }
-    return separator;
+    // The path is UTF-8, where every byte of a character beyond ASCII is 0x80 or more: a
+    // folder ending in 表 (95 5C in code page 932) does not end in a backslash here.
+    return !path.empty() && (path.back() == '\\' || path.back() == '/');
 }
 
 bool readFile(const std::string& name, std::vector<uint8_t>& out, size_t maxBytes) {
     out.clear();
-    std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
+    std::FILE* file = platform::openFile(pathOf(name), "rb");
     if (!file) return false;
     out.resize(maxBytes);
     size_t got = maxBytes == 0 ? 0 : std::fread(out.data(), 1, maxBytes, file);
@@ -87,7 +82,7 @@ bool readFile(const std::string& name, std::vector<uint8_t>& out, size_t maxByte
 
 bool readRange(const std::string& name, uint64_t offset, size_t size, std::vector<uint8_t>& out) {
     out.clear();
-    std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
+    std::FILE* file = platform::openFile(pathOf(name), "rb");
     if (!file) return false;
 #ifdef _WIN32
     bool ok = _fseeki64(file, static_cast<int64_t>(offset), SEEK_SET) == 0;
@@ -113,7 +108,7 @@ bool readRecords(const std::string& name, size_t recordSize, const std::function
 bool readRecordBlocks(const std::string& name, size_t recordSize, size_t perBlock,
                       const std::function<void(const uint8_t* records, size_t count)>& visit) {
     if (recordSize == 0 || perBlock == 0) return false;
-    std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
+    std::FILE* file = platform::openFile(pathOf(name), "rb");
     if (!file) return false;
     const int64_t size = sizeOfOpen(file);
     std::rewind(file);
@@ -146,7 +141,7 @@ bool splitRecords(const ByteSource& read, int64_t sizeHint, size_t recordSize, s
 }
 
 int64_t fileSize(const std::string& name) {
-    std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
+    std::FILE* file = platform::openFile(pathOf(name), "rb");
     if (!file) return -1;
     const int64_t size = sizeOfOpen(file);
     std::fclose(file);
@@ -157,7 +152,7 @@ bool replaceFile(const std::string& name, const uint8_t* data, size_t size) {
     if (faults().unwritable == name) return false;
     const std::string target = pathOf(name);
     const std::string temporary = target + ".new";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = platform::openFile(temporary, "wb");
     if (!file) return false;
     bool ok = writeAll(file, data, size);
     ok = (std::fclose(file) == 0) && ok;
@@ -176,7 +171,7 @@ bool appendRecord(const std::string& name, const uint8_t* data, size_t size) {
         whole = static_cast<uint64_t>(existing) - static_cast<uint64_t>(existing) % size;
         if (whole != static_cast<uint64_t>(existing) && !platform::truncateFile(target, whole)) return false;
     }
-    std::FILE* file = std::fopen(target.c_str(), "ab");
+    std::FILE* file = platform::openFile(target, "ab");
     if (!file) return false;
     bool ok = writeAll(file, data, size);
     ok = (std::fclose(file) == 0) && ok;
@@ -186,5 +181,10 @@ bool appendRecord(const std::string& name, const uint8_t* data, size_t size) {
 }
 
 bool removeFile(const std::string& name) { return platform::deleteFile(pathOf(name)); }
+
+bool renameFile(const std::string& name, const std::string& newName) {
+    if (fileSize(newName) >= 0) return false;
+    return platform::replaceFile(pathOf(name), pathOf(newName));
+}
 
 }  // namespace datafiles

@@ -1,6 +1,6 @@
 // Reading and writing the program's data files without ever leaving a torn one.
 //
-// All three files live in one folder, fixed when the program starts. A file that is
+// All the files live in one folder, fixed when the program starts. A file that is
 // rewritten (param.dat, stateTmp.dat) is written whole to a temporary sibling and renamed
 // over the old one, so a crash or a full disk leaves the old or the new file. A file that
 // grows (state.dat) only ever gains whole records.
@@ -19,7 +19,7 @@ void setDirectory(const std::string& directory);
 const std::string& directory();
 // Full path of a data file in the data folder.
 std::string pathOf(const std::string& name);
-// True when the path's last character (read as code page 932) is '\\' or '/'.
+// True when the (UTF-8) path ends in '\\' or '/'.
 bool endsWithSeparator(const std::string& path);
 
 // Reads at most `maxBytes` of the file. False when it cannot be opened.
@@ -47,6 +47,8 @@ bool replaceFile(const std::string& name, const uint8_t* data, size_t size);
 // interrupted append, is cut off first; a failed append leaves the file as it was.
 bool appendRecord(const std::string& name, const uint8_t* data, size_t size);
 bool removeFile(const std::string& name);
+// Gives the file another name in the data folder; false when that name is taken.
+bool renameFile(const std::string& name, const std::string& newName);
 
 // Fault injection for tests: every write stops after this many more bytes (-1: never).
 struct Faults {

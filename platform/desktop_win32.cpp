@@ -5,10 +5,11 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include <cstring>
 
 #include "platform/platform.h"
 #include "platform/system_library_win32.h"
+#include "platform/texts.h"
+#include "platform/wide_path_win32.h"
 
 namespace platform {
 namespace {
@@ -32,11 +33,11 @@ public:
     Com& operator=(const Com&) = delete;
 
     // A new shell link object with its file interface, or false.
-    bool newLink(IShellLinkA** link, IPersistFile** file) {
+    bool newLink(IShellLinkW** link, IPersistFile** file) {
         *link = nullptr;
         *file = nullptr;
         if (!initialised) return false;
-        if (FAILED(create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(link))))
+        if (FAILED(create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, reinterpret_cast<void**>(link))))
             return false;
         if (SUCCEEDED((*link)->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file)))) return true;
         (*link)->Release();
@@ -51,20 +52,19 @@ private:
     bool initialised = false;
 };
 
-// Full path of "RestWarden.lnk" in the Startup folder, as a wide string for IPersistFile.
-bool shortcutPath(char (&ansi)[MAX_PATH], WCHAR (&wide)[MAX_PATH]) {
-    char folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, folder))) return false;
-    size_t n = std::strlen(folder);
-    static const char name[] = "\\RestWarden.lnk";
-    if (n + sizeof name > MAX_PATH) return false;
-    std::memcpy(ansi, folder, n);
-    std::memcpy(ansi + n, name, sizeof name);
-    return MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide, MAX_PATH) > 0;
+// Full path of "RestWarden.lnk" in the Startup folder. Wide throughout, like the program's
+// and the data folder's paths, whose names may be in any script.
+bool shortcutPath(WCHAR (&path)[MAX_PATH]) {
+    auto folderPath = systemlib::function<decltype(&SHGetFolderPathW)>("shell32.dll", "SHGetFolderPathW");
+    if (!folderPath || FAILED(folderPath(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, path))) return false;
+    static const WCHAR name[] = L"\\RestWarden.lnk";
+    if (lstrlenW(path) + sizeof name / sizeof name[0] > MAX_PATH) return false;
+    lstrcatW(path, name);
+    return true;
 }
 
-bool thisProgram(char (&path)[MAX_PATH]) {
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+bool thisProgram(WCHAR (&path)[MAX_PATH]) {
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
     return n > 0 && n < MAX_PATH;
 }
 
@@ -72,7 +72,9 @@ bool thisProgram(char (&path)[MAX_PATH]) {
 
 int userNotificationState() {
     QUERY_USER_NOTIFICATION_STATE state;
-    return SUCCEEDED(SHQueryUserNotificationState(&state)) ? static_cast<int>(state) : 0;
+    static const auto query =
+        systemlib::function<decltype(&SHQueryUserNotificationState)>("shell32.dll", "SHQueryUserNotificationState");
+    return query && SUCCEEDED(query(&state)) ? static_cast<int>(state) : 0;
 }
 
 ForegroundWindow foregroundWindow() {
@@ -84,8 +86,13 @@ ForegroundWindow foregroundWindow() {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     result.className = name;
+    // The client area, not the window rectangle: a maximized window's rectangle reaches past
+    // the monitor by its invisible frame, though its caption shows it is no full-screen program.
     RECT r;
-    if (GetWindowRect(window, &r)) result.window = rectOf(r);
+    if (GetClientRect(window, &r)) {
+        MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+        result.client = rectOf(r);
+    }
     MONITORINFO info;
     info.cbSize = sizeof info;
     if (GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) result.monitor = rectOf(info.rcMonitor);
@@ -93,32 +100,33 @@ ForegroundWindow foregroundWindow() {
 }
 
 bool startupShortcutExists() {
-    char path[MAX_PATH], program[MAX_PATH], target[MAX_PATH] = {};
-    WCHAR wide[MAX_PATH];
-    if (!shortcutPath(path, wide) || !thisProgram(program)) return false;
-    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return false;
+    WCHAR path[MAX_PATH], program[MAX_PATH], target[MAX_PATH] = {};
+    if (!shortcutPath(path) || !thisProgram(program)) return false;
+    if (GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES) return false;
     Com com;
-    IShellLinkA* link;
+    IShellLinkW* link;
     IPersistFile* file;
     if (!com.newLink(&link, &file)) return false;
-    bool ours = SUCCEEDED(file->Load(wide, STGM_READ)) &&
-                SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) && lstrcmpiA(target, program) == 0;
+    bool ours = SUCCEEDED(file->Load(path, STGM_READ)) &&
+                SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) && lstrcmpiW(target, program) == 0;
     file->Release();
     link->Release();
     return ours;
 }
 
 bool setStartupShortcut(bool present, const std::string& workingFolder) {
-    char path[MAX_PATH], program[MAX_PATH];
-    WCHAR wide[MAX_PATH];
-    if (!shortcutPath(path, wide) || !thisProgram(program)) return false;
-    if (!present) return DeleteFileA(path) || GetLastError() == ERROR_FILE_NOT_FOUND;
+    WCHAR path[MAX_PATH], program[MAX_PATH], description[32] = {};
+    if (!shortcutPath(path) || !thisProgram(program)) return false;
+    if (!present) return DeleteFileW(path) || GetLastError() == ERROR_FILE_NOT_FOUND;
     Com com;
-    IShellLinkA* link;
+    IShellLinkW* link;
     IPersistFile* file;
     if (!com.newLink(&link, &file)) return false;
-    bool ok = SUCCEEDED(link->SetPath(program)) && SUCCEEDED(link->SetWorkingDirectory(workingFolder.c_str())) &&
-              SUCCEEDED(link->SetDescription("レストワーデン")) && SUCCEEDED(file->Save(wide, TRUE));
+    // The program's texts are code page 932 whatever the system's code page is.
+    MultiByteToWideChar(932, 0, texts::get(texts::AppTitle), -1, description, 32);
+    bool ok = SUCCEEDED(link->SetPath(program)) &&
+              SUCCEEDED(link->SetWorkingDirectory(utf8ToWide(workingFolder).c_str())) &&
+              SUCCEEDED(link->SetDescription(description)) && SUCCEEDED(file->Save(path, TRUE));
     file->Release();
     link->Release();
     return ok;

@@ -1,19 +1,10 @@
 #include "platform/monitors_win32.h"
 
 #include "platform/platform.h"
+#include "platform/system_library_win32.h"
 
 namespace platform {
 namespace {
-
-// A function of a system DLL, or null; the cast goes through void* because the address
-// comes back untyped.
-template <typename F>
-F systemFunction(const char* dll, const char* name) {
-    HMODULE module = GetModuleHandleA(dll);
-    if (!module) module = LoadLibraryA(dll);
-    if (!module) return nullptr;
-    return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -40,7 +31,7 @@ int systemDpi() {
 }
 
 int monitorDpi(HMONITOR monitor) {
-    static const auto getDpiForMonitor = systemFunction<GetDpiForMonitorFn>("shcore.dll", "GetDpiForMonitor");
+    static const auto getDpiForMonitor = systemlib::function<GetDpiForMonitorFn>("shcore.dll", "GetDpiForMonitor");
     UINT x = 0, y = 0;
     // 0 is MDT_EFFECTIVE_DPI, the scale the user chose for that monitor.
     if (getDpiForMonitor && monitor && SUCCEEDED(getDpiForMonitor(monitor, 0, &x, &y)) && y > 0)
@@ -49,7 +40,7 @@ int monitorDpi(HMONITOR monitor) {
 }
 
 int windowDpi(HWND window) {
-    static const auto getDpiForWindow = systemFunction<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
+    static const auto getDpiForWindow = systemlib::function<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
     if (getDpiForWindow && window) {
         UINT dpi = getDpiForWindow(window);
         if (dpi > 0) return static_cast<int>(dpi);

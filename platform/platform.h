@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -28,9 +29,17 @@ struct ClockTime {
 ClockTime localClock();
 
 // ---- Files ---------------------------------------------------------------------------
+// Paths are UTF-8 whatever the system's code page, so that a folder named in any script
+// (表 on an English system, Zürich on a Japanese one) holds the files; the Win32 side hands
+// them to the wide file functions.
 // The folder the program started in; fixed once at start so that nothing that changes
 // the current directory later moves the data files.
 std::string currentDirectory();
+// fopen of a UTF-8 path. Null when it cannot be opened.
+std::FILE* openFile(const std::string& path, const char* mode);
+// Pushes what was written to the open file down to the disk (FlushFileBuffers), so that a
+// power cut after a later rename never finds the new name over missing data.
+bool flushToDisk(std::FILE* file);
 // Renames `from` over `to`, replacing `to` if it exists, as one step of the file system.
 bool replaceFile(const std::string& from, const std::string& to);
 // Cuts a file to `size` bytes (used to drop a torn tail before appending).
@@ -141,7 +150,7 @@ struct ForegroundWindow {
     bool present = false;      // false when no window has the foreground
     bool isDesktop = false;    // the desktop or shell window itself
     std::string className;     // for the taskbar and the desktop's own windows
-    Rect window;               // screen coordinates
+    Rect client;               // its client area, in screen coordinates
     Rect monitor;              // the whole monitor the window is on
 };
 ForegroundWindow foregroundWindow();

@@ -4,12 +4,17 @@
 #include <vfw.h>
 #include <wtsapi32.h>
 
+#include <io.h>
+
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 
 #include "platform/platform.h"
 #include "platform/system_library_win32.h"
 #include "platform/tray_win32.h"
+#include "platform/wide_path_win32.h"
 #include "platform/wide_text_win32.h"
 
 // The shipped program is 32-bit and cannot be run here, so the record layouts it hands
@@ -23,6 +28,13 @@ namespace platform {
 namespace {
 
 DWORD lastTrayError = 0;
+
+// shell32 is loaded from the system folder, not imported: its own imports forward to
+// shcore, which Wine then looks for beside the program first.
+BOOL shellNotify(DWORD message, NOTIFYICONDATAW* data) {
+    static const auto notify = systemlib::function<decltype(&Shell_NotifyIconW)>("shell32.dll", "Shell_NotifyIconW");
+    return notify ? notify(message, data) : FALSE;
+}
 // Every call to the shell wakes it and this program for a round of messages (a hundred
 // context switches under Wine when a picture goes along, a dozen for a tip alone), and
 // the tip changes every minute while nobody looks at it. So a change that keeps the
@@ -65,27 +77,42 @@ ClockTime localClock() {
 }
 
 std::string currentDirectory() {
-    char buffer[MAX_PATH] = {};
-    DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);
-    if (n == 0 || n >= sizeof buffer) return ".";
-    return buffer;
+    // Any length and any script: the folder is named by its UTF-16 name, not the ANSI one.
+    const DWORD size = GetCurrentDirectoryW(0, nullptr);
+    if (size == 0) return ".";
+    std::vector<wchar_t> buffer(size);
+    const DWORD n = GetCurrentDirectoryW(size, buffer.data());
+    if (n == 0 || n >= size) return ".";
+    return wideToUtf8(buffer.data());
+}
+
+std::FILE* openFile(const std::string& path, const char* mode) {
+    return _wfopen(utf8ToWide(path).c_str(), utf8ToWide(mode).c_str());
+}
+
+bool flushToDisk(std::FILE* file) {
+    const intptr_t handle = _get_osfhandle(_fileno(file));
+    return handle != -1 && FlushFileBuffers(reinterpret_cast<HANDLE>(handle)) != 0;
 }
 
 bool replaceFile(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(utf8ToWide(from).c_str(), utf8ToWide(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool truncateFile(const std::string& path, uint64_t size) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER position;
     position.QuadPart = static_cast<LONGLONG>(size);
     bool ok = SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    // The cut must reach the disk before a record is appended behind it.
+    ok = ok && FlushFileBuffers(file);
     CloseHandle(file);
     return ok;
 }
 
-bool deleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool deleteFile(const std::string& path) { return DeleteFileW(utf8ToWide(path).c_str()) != 0; }
 
 bool notifyIcon(TrayOp op, const TrayData& data) {
     NOTIFYICONDATAW nid;
@@ -98,7 +125,7 @@ bool notifyIcon(TrayOp op, const TrayData& data) {
     }
     DWORD message = op == TrayOp::Add ? NIM_ADD : op == TrayOp::Modify ? NIM_MODIFY : NIM_DELETE;
     SetLastError(0);
-    BOOL ok = Shell_NotifyIconW(message, &nid);
+    BOOL ok = shellNotify(message, &nid);
     if (!ok) lastTrayError = GetLastError();
     if (op == TrayOp::Delete) {
         trayShown = false;
@@ -113,7 +140,7 @@ bool notifyIcon(TrayOp op, const TrayData& data) {
 void showPendingTrayTip() {
     if (!tipPending) return;
     tipPending = false;
-    Shell_NotifyIconW(NIM_MODIFY, &pendingTip);
+    shellNotify(NIM_MODIFY, &pendingTip);
 }
 
 bool lastTrayFailureWasTimeout() { return lastTrayError == ERROR_TIMEOUT; }
@@ -129,7 +156,7 @@ bool showBalloon(WindowHandle window, const char* title, const char* text) {
     nid.dwInfoFlags = NIIF_INFO;
     widetext::copyTo(nid.szInfoTitle, ARRAYSIZE(nid.szInfoTitle), title);
     widetext::copyTo(nid.szInfo, ARRAYSIZE(nid.szInfo), text);
-    return Shell_NotifyIconW(NIM_MODIFY, &nid) != 0;
+    return shellNotify(NIM_MODIFY, &nid) != 0;
 }
 
 IconHandle loadIcon(const char* name) {
@@ -256,6 +283,7 @@ LRESULT CALLBACK mciStandInProc(HWND window, UINT message, WPARAM wParam, LPARAM
     HWND mci = realMciWindow(window);
     switch (message) {
     case MCIWNDM_OPENA:
+    case MCIWNDM_OPENW:  // a path that the system's code page cannot spell
         if (!mci) mci = makeRealMciWindow(window);
         return mci ? SendMessageA(mci, message, wParam, lParam) : 0;
     case MCI_CLOSE:
@@ -334,9 +362,15 @@ InputTicks inputTicks() {
 }
 
 void watchSessionChanges(WindowHandle window) {
-    WTSRegisterSessionNotification(static_cast<HWND>(window), NOTIFY_FOR_THIS_SESSION);
+    // wtsapi32 is not one of the DLLs Windows always takes from its own folder: imported, it
+    // would be looked for beside the program first.
+    if (auto watch = systemlib::function<decltype(&WTSRegisterSessionNotification)>("wtsapi32.dll", "WTSRegisterSessionNotification"))
+        watch(static_cast<HWND>(window), NOTIFY_FOR_THIS_SESSION);
 }
 
-void unwatchSessionChanges(WindowHandle window) { WTSUnRegisterSessionNotification(static_cast<HWND>(window)); }
+void unwatchSessionChanges(WindowHandle window) {
+    if (auto unwatch = systemlib::function<decltype(&WTSUnRegisterSessionNotification)>("wtsapi32.dll", "WTSUnRegisterSessionNotification"))
+        unwatch(static_cast<HWND>(window));
+}
 
 }  // namespace platform

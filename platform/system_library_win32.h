@@ -2,6 +2,10 @@
 // property sheet, OLE, the MCI window) are loaded when first used, not at start, so the
 // program maps at start little more than a bare tray program does. They are never
 // linked as imports; their functions are looked up here by name.
+//
+// Every one is loaded from the system folder only: the program is started from wherever it
+// was unpacked (often Downloads, where any web page can drop a file), and a DLL of the
+// same name beside it must never run inside it.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +13,12 @@
 namespace systemlib {
 
 using Procedure = void (*)();
+
+// Makes the system folder the only place Windows looks for DLLs, also for the ones the
+// system DLLs load in turn. Called first thing at start.
+void pinToSystemFolder();
+// Loads a system DLL from the system folder; null when it cannot be had.
+HMODULE load(const char* library);
 
 // The named function of a system DLL, loading the DLL on first use; it then stays loaded
 // for the rest of the run. Null when the DLL or the function cannot be had.

@@ -67,9 +67,9 @@ void CompiledState::resetStats() {
     evaluation->reset();
 }
 
-bool CompiledState::compile(const DayRecord* pendingArchive) { return compileFrom(nullptr, -1, pendingArchive); }
+bool CompiledState::compile(const std::vector<DayRecord>* pending) { return compileFrom(nullptr, -1, pending); }
 
-bool CompiledState::compile(const uint8_t* history, size_t size, const DayRecord* pendingArchive) {
+bool CompiledState::compile(const uint8_t* history, size_t size, const std::vector<DayRecord>* pending) {
     size_t at = 0;
     const datafiles::ByteSource source = [&](uint8_t* into, size_t max) {
         const size_t n = std::min(max, size - at);
@@ -77,11 +77,11 @@ bool CompiledState::compile(const uint8_t* history, size_t size, const DayRecord
         at += n;
         return n;
     };
-    return compileFrom(&source, static_cast<int64_t>(size), pendingArchive);
+    return compileFrom(&source, static_cast<int64_t>(size), pending);
 }
 
-bool CompiledState::evaluate(const uint8_t* history, size_t size, const DayRecord* pendingArchive) {
-    if (!compile(history, size, pendingArchive)) return false;
+bool CompiledState::evaluate(const uint8_t* history, size_t size, const std::vector<DayRecord>* pending) {
+    if (!compile(history, size, pending)) return false;
     evaluation->computeScores();
     evaluation->computeChartPoints();
     evaluation->chooseVerdict();
@@ -89,7 +89,7 @@ bool CompiledState::evaluate(const uint8_t* history, size_t size, const DayRecor
 }
 
 // Reads state.dat, or `history` when it is given.
-bool CompiledState::compileFrom(const datafiles::ByteSource* history, int64_t size, const DayRecord* pendingArchive) {
+bool CompiledState::compileFrom(const datafiles::ByteSource* history, int64_t size, const std::vector<DayRecord>* pending) {
     recordCount = 0;
     Tally tally;
     bool haveFirst = false;
@@ -105,23 +105,26 @@ bool CompiledState::compileFrom(const datafiles::ByteSource* history, int64_t si
                               : datafiles::readRecordBlocks(StateFileName, DayRecordSize, RecordsPerBlock, add);
     // Without state.dat there is no history to evaluate, unless a finished day is about to
     // start it.
-    if (!read && !pendingArchive) return false;
-    // The finished day not yet in state.dat (if any) and today's record, as images end to end.
-    uint8_t last[2 * DayRecordSize];
-    size_t lastCount = 0;
-    if (pendingArchive) {
+    const bool anyPending = pending && !pending->empty();
+    if (!read && !anyPending) return false;
+    // The finished days not yet in state.dat (if any), then today's record.
+    if (anyPending) {
         if (!haveFirst) {
-            first = pendingArchive->startTime;
+            first = pending->front().startTime;
             haveFirst = true;
         }
-        encodeDayRecord(*pendingArchive, last + DayRecordSize * lastCount++);
+        DayRecordImage image;
+        for (const DayRecord& day : *pending) {
+            encodeDayRecord(day, image.data());
+            tally.add(image.data(), 1);
+        }
     }
     // A state.dat without one whole record has no first day: the span starts today.
     if (!haveFirst) first = today.startTime;
 
     summarize(today);
-    encodeDayRecord(today, last + DayRecordSize * lastCount++);
-    tally.add(last, lastCount);
+    const DayRecordImage todayImage = encodeDayRecord(today);
+    tally.add(todayImage.data(), 1);
 
     const uint64_t W = tally.minutes[MinuteWorking], WO = tally.minutes[MinuteWorkOver];
     const uint64_t R = tally.minutes[MinuteResting], RO = tally.minutes[MinuteRestOver];
@@ -175,8 +178,8 @@ bool CompiledState::compileFrom(const datafiles::ByteSource* history, int64_t si
     return true;
 }
 
-bool CompiledState::evaluate(const DayRecord* pendingArchive) {
-    if (!compile(pendingArchive)) return false;
+bool CompiledState::evaluate(const std::vector<DayRecord>* pending) {
+    if (!compile(pending)) return false;
     evaluation->computeScores();
     evaluation->computeChartPoints();
     evaluation->chooseVerdict();

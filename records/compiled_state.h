@@ -7,10 +7,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/data_files.h"
 #include "records/day_record.h"
 #include "records/evaluate_state.h"
+
 
 class CompiledState {
 public:
@@ -40,17 +42,17 @@ public:
 
     void resetStats();
     // Recompiles every field from state.dat and today's record. False (and only
-    // recordCount set to 0) when state.dat cannot be read. `pendingArchive`, when given, is
-    // a finished day not yet in state.dat, counted right after its records (the report tool
-    // sees a folder as the program would after its next start).
-    bool compile(const DayRecord* pendingArchive = nullptr);
+    // recordCount set to 0) when state.dat cannot be read. `pending`, when given, holds the
+    // finished days not yet in state.dat, counted right after its records in that order (the
+    // report tool sees a folder as the program would after its next start).
+    bool compile(const std::vector<DayRecord>* pending = nullptr);
     // The same with the bytes of state.dat given instead of read from the file.
-    bool compile(const uint8_t* history, size_t size, const DayRecord* pendingArchive = nullptr);
+    bool compile(const uint8_t* history, size_t size, const std::vector<DayRecord>* pending = nullptr);
     // compile, then on success the scores, the chart points and the verdict. Returns what
     // compile returned.
-    bool evaluate(const DayRecord* pendingArchive = nullptr);
-    bool evaluate(const uint8_t* history, size_t size, const DayRecord* pendingArchive = nullptr);
+    bool evaluate(const std::vector<DayRecord>* pending = nullptr);
+    bool evaluate(const uint8_t* history, size_t size, const std::vector<DayRecord>* pending = nullptr);
 
 private:
-    bool compileFrom(const datafiles::ByteSource* history, int64_t size, const DayRecord* pendingArchive);
+    bool compileFrom(const datafiles::ByteSource* history, int64_t size, const std::vector<DayRecord>* pending);
 };

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/platform.h"
 #include "records/arithmetic.h"
 
 namespace history {
@@ -76,7 +77,7 @@ DayRecord mergedDay(const std::vector<DayRecord>& records) {
     return day;
 }
 
-DayFile::DayFile(const char* path) : file(std::fopen(path, "rb")) {
+DayFile::DayFile(const char* path) : file(platform::openFile(path, "rb")) {
     if (!file || std::fseek(file, 0, SEEK_END) != 0) return;
 #ifdef _WIN32
     const int64_t size = _ftelli64(file);

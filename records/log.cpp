@@ -13,7 +13,7 @@ Log::Log(Master* owner) : master(owner) {
     compiled = std::make_unique<CompiledState>(record);
     now = platform::currentTime();
     // Days an earlier run could not append go first, so that state.dat stays in order.
-    unarchived = recordfiles::readWaiting();
+    unarchived = recordfiles::takeWaiting(now);
     if (!unarchived.empty() && logOutput()) retryArchive();
     if (recordfiles::readTemp(record)) {
         checkDayChange();

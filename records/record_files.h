@@ -33,9 +33,30 @@ bool isArchived(const DayRecord& record);
 // afterwards.
 bool archive(const DayRecord& record);
 
-// The days of stateWait.dat that state.dat does not hold yet (a run may have appended a day
-// and been stopped before it could remove the file), in order. Empty without the file.
-std::vector<DayRecord> readWaiting();
+// What stateWait.dat holds, judged without changing anything.
+struct Waiting {
+    enum class State {
+        None,         // no file
+        Pending,      // `days`: the days state.dat does not hold yet, in order
+        AllArchived,  // state.dat holds every day (a run stopped before removing the file)
+        Damaged,      // not days this program wrote (or far too many): never to be appended
+    };
+    State state = State::None;
+    std::vector<DayRecord> days;
+};
+// More finished days than a locked state.dat could ever leave waiting.
+constexpr size_t MaxWaitingDays = 400;
+// stateWait.dat is only ever appended to state.dat, which keeps it for good, so a day is
+// taken only when it is plainly one this program wrote: every minute a code, the summary
+// its minutes give, begun after the day before it (the last day of state.dat first) and not
+// after `now`. Days that state.dat holds byte for byte are skipped.
+Waiting inspectWaiting(int64_t now);
+// The same, then tidied: a file whose days are all archived is removed, a damaged one is
+// renamed aside (stateWait.bad, never read again) so that the program goes on without it.
+// Returns the days to append.
+std::vector<DayRecord> takeWaiting(int64_t now);
+// Name the damaged stateWait.dat is renamed to (a later one never replaces an earlier one).
+constexpr const char* SetAsideFileName = "stateWait.bad";
 // Replaces stateWait.dat with these days, or removes it when there are none. False when
 // the days could not be written.
 bool writeWaiting(const std::vector<DayRecord>& days);

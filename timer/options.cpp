@@ -45,6 +45,7 @@ const Key Keys[] = {
         texts::ChoiceNames},
 };
 #undef OPTION
+constexpr const char* WavPathKey = "wavPathUtf8";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -101,6 +102,7 @@ std::string valueText(const Key& key, const Options& options) {
 Options parseOptions(const std::string& text) {
     Options options;
     bool seen[std::size(Keys)] = {};
+    bool seenPath = false;
     bool inOptions = false;
     // A byte-order mark, as some editors put before UTF-8 text, is no part of the first line.
     size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
@@ -118,6 +120,13 @@ Options parseOptions(const std::string& text) {
         const size_t equals = line.find('=');
         if (!inOptions || equals == std::string::npos) continue;
         const std::string name = trimmed(line.substr(0, equals));
+        if (!seenPath && sameName(name, WavPathKey)) {
+            seenPath = true;
+            const std::string value = trimmed(line.substr(equals + 1));
+            if (value.size() < sizeof options.wavPathUtf8 && value.find('\0') == std::string::npos)
+                std::memcpy(options.wavPathUtf8, value.c_str(), value.size() + 1);
+            continue;
+        }
         for (size_t k = 0; k < std::size(Keys); ++k) {
             // The first line of a key decides, as for Windows' own reader.
             if (seen[k] || !sameName(name, Keys[k].name)) continue;
@@ -137,6 +146,7 @@ Options parseOptions(const std::string& text) {
 std::string formatOptions(const Options& options) {
     std::string text = "[options]\r\n";
     for (const Key& key : Keys) text += std::string(key.name) + "=" + valueText(key, options) + "\r\n";
+    if (options.wavPathUtf8[0]) text += std::string(WavPathKey) + "=" + options.wavPathUtf8 + "\r\n";
     return text;
 }
 

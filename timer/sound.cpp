@@ -1,6 +1,8 @@
 #include "timer/sound.h"
 
 #include "app/master.h"
+#include "platform/utf16.h"
+#include "timer/options.h"
 #include "timer/property.h"
 
 Sound::Sound(Master* owner) : master(owner), wavPathRef(owner->property->wavPath) {}
@@ -15,9 +17,14 @@ bool Sound::beepTypeFor(uint8_t kind, uint32_t& type) {
 
 void Sound::createWindow() { mciWindow = platform::createMciWindow(master->mainWindow); }
 
-void Sound::play() { preview(master->property->soundKind, wavPathRef); }
+void Sound::play() { preview(master->property->soundKind, wavPathRef, widePath()); }
 
-void Sound::preview(uint8_t kind, const char* path) {
+const char* Sound::widePath() const {
+    if (wavPathRef[0] || !master->options) return "";
+    return master->options->wavPathUtf8;
+}
+
+void Sound::preview(uint8_t kind, const char* path, const char* widePath) {
     uint32_t type = 0;
     if (beepTypeFor(kind, type)) {
         platform::messageBeep(type);
@@ -30,7 +37,12 @@ void Sound::preview(uint8_t kind, const char* path) {
     // still playing. A null path is sent as an empty one, which opens nothing: the MCI
     // window is never handed a null file name.
     platform::sendMessage(mciWindow, MciCloseMessage, 0, 0);
-    platform::sendMessage(mciWindow, MciOpenMessage, 0, reinterpret_cast<intptr_t>(path ? path : ""));
+    if (widePath && *widePath) {
+        const std::u16string wide = utf16Of(widePath);
+        platform::sendMessage(mciWindow, MciOpenWideMessage, 0, reinterpret_cast<intptr_t>(wide.c_str()));
+    } else {
+        platform::sendMessage(mciWindow, MciOpenMessage, 0, reinterpret_cast<intptr_t>(path ? path : ""));
+    }
     platform::sendMessage(mciWindow, MciPlayMessage, 0, 0);
 }
 

@@ -11,6 +11,7 @@ class Master;
 // MCI window messages, in the order an alert sends them.
 constexpr unsigned MciCloseMessage = 0x804;  // MCI_CLOSE
 constexpr unsigned MciOpenMessage = 0x499;   // MCIWNDM_OPENA
+constexpr unsigned MciOpenWideMessage = 0x4FC;  // MCIWNDM_OPENW, for a path the code page cannot spell
 constexpr unsigned MciPlayMessage = 0x806;   // MCI_PLAY
 constexpr uint8_t SoundKindWav = 7;
 
@@ -27,7 +28,10 @@ public:
 
     void createWindow();
     void play();
-    void preview(uint8_t kind, const char* path);
+    // `widePath` (UTF-8), when given and not empty, is played instead of `path`.
+    void preview(uint8_t kind, const char* path, const char* widePath = nullptr);
+    // The chosen file's whole path from restwarden.ini while param.dat's path is empty, else "".
+    const char* widePath() const;
     void closeWindow();
 
     // What MessageBeep is given for the system kinds 1..6; false for every other kind.

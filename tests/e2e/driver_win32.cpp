@@ -192,14 +192,26 @@ int main() {
         }
         return ReleaseDC(nullptr, dc), 0;
     }
-    if (cmd == "cover") {  // a topmost window over the whole screen until killed
-        HWND w = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 0, 0,
-                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                                 nullptr, nullptr);
+    // cover [captioned]: a topmost window over the whole screen until killed; captioned, it is placed as a
+    // maximized window where no taskbar shows: its frame past every edge, its caption on the screen
+    if (cmd == "cover") {
+        const bool captioned = std::strcmp(arg(2), "captioned") == 0;
+        const DWORD style = captioned ? WS_OVERLAPPEDWINDOW | WS_VISIBLE : WS_POPUP | WS_VISIBLE;
+        RECT r = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        if (captioned) AdjustWindowRectEx(&r, style, FALSE, WS_EX_TOPMOST), r.top = r.left;
+        HWND w = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "cover", style, r.left, r.top, r.right - r.left,
+                                 r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
         SetForegroundWindow(w);
         MSG m;
         while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
         return 0;
+    }
+    if (cmd == "input") {  // a press of shift, as a person at the keyboard would make
+        INPUT keys[2] = {};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_SHIFT;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        return SendInput(2, keys, sizeof keys[0]) == 2 ? 0 : 1;
     }
     fail("unknown command", cmd);
 }

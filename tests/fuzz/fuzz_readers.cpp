@@ -18,6 +18,8 @@
 namespace platform {
 int64_t currentTime() { return 1717408800; }  // a fixed day, so that runs repeat
 std::string currentDirectory() { return "/nonexistent"; }
+std::FILE* openFile(const std::string& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+bool flushToDisk(std::FILE*) { return true; }
 bool replaceFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 bool truncateFile(const std::string& path, uint64_t size) { return ::truncate(path.c_str(), static_cast<off_t>(size)) == 0; }
 bool deleteFile(const std::string& path) { return std::remove(path.c_str()) == 0; }

@@ -1,5 +1,6 @@
 #include "tests/support/fake_platform.h"
 
+#include <iconv.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,6 +13,17 @@ std::unique_ptr<FakePlatform> instance;
 int menuBar, popupMenu, mciWindow;  // distinct handles the product only compares and passes back
 
 std::string str(const char* s) { return s ? s : "(null)"; }
+
+std::string utf8Of(const char16_t* text) {  // through iconv, apart from the product's own conversion
+    std::u16string in(text);
+    std::string out(in.size() * 4, '\0');
+    char *from = reinterpret_cast<char*>(&in[0]), *to = &out[0];
+    size_t left = in.size() * 2, room = out.size();
+    iconv_t cd = iconv_open("UTF-8", "UTF-16LE");
+    iconv(cd, &from, &left, &to, &room);
+    iconv_close(cd);
+    return out.substr(0, out.size() - room);
+}
 
 // The next of the queued results (consumed); true once the queue is empty.
 bool next(std::vector<bool>& results) {
@@ -55,6 +67,11 @@ ClockTime localClock() {
 }
 
 std::string currentDirectory() { return std::filesystem::current_path().string(); }
+std::FILE* openFile(const std::string& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+bool flushToDisk(std::FILE* file) {
+    fake().record("flushToDisk");
+    return ::fsync(fileno(file)) == 0;
+}
 bool replaceFile(const std::string& from, const std::string& to) {
     fake().record("replaceFile " + std::filesystem::path(to).filename().string());
     return std::rename(from.c_str(), to.c_str()) == 0;
@@ -147,8 +164,10 @@ WindowHandle createMciWindow(WindowHandle) {
 intptr_t sendMessage(WindowHandle, unsigned message, uintptr_t wParam, intptr_t lParam) {
     char head[32];
     std::snprintf(head, sizeof head, "0x%x %lu ", message, static_cast<unsigned long>(wParam));
-    // The open message carries a path; the others should carry 0, which is shown as is.
-    const std::string end = message == 0x499 && lParam ? reinterpret_cast<const char*>(lParam) : std::to_string(lParam);
+    // The open messages carry a path (the wide one shown as UTF-8); the others should carry 0,
+    // which is shown as is.
+    std::string end = message == 0x499 && lParam ? reinterpret_cast<const char*>(lParam) : std::to_string(lParam);
+    if (message == 0x4FC && lParam) end = utf8Of(reinterpret_cast<const char16_t*>(lParam));
     const std::string text = head + end;
     fake().record("sendMessage " + text).mciMessages.push_back(text);
     return 0;

@@ -9,13 +9,14 @@
 
 namespace {
 
-TEST(QuietRule, BusyOnlyInPresentationsGamesAndWindowsCoveringTheirMonitor) {
+TEST(QuietRule, BusyOnlyInPresentationsGamesAndWindowsWhoseClientAreaCoversTheirMonitor) {
     // QUNS_BUSY, QUNS_RUNNING_D3D_FULL_SCREEN and QUNS_PRESENTATION_MODE whatever is in front.
     for (int state : {2, 3, 4, 5}) EXPECT_EQ(personIsBusy(state, {}), state != 5) << state;
     const platform::Rect screen{0, 0, 1920, 1080}, leftAbove{-1280, -200, 0, 824};
-    const struct { const char* className; platform::Rect window, monitor; bool isDesktop, busy; } rows[] = {
+    const struct { const char* className; platform::Rect client, monitor; bool isDesktop, busy; } rows[] = {
         {"Game", screen, screen, false, true},
         {"Game", {-8, -8, 1928, 1088}, screen, false, true},
+        {"Browser", {0, 23, 1920, 1080}, screen, false, false},  // maximised, its caption on a monitor without taskbar
         {"Editor", {0, 0, 1920, 1040}, screen, false, false},  // maximised beside the taskbar
         {"Editor", {1, 0, 1920, 1080}, screen, false, false},
         {"Game", leftAbove, screen, false, false},
@@ -26,21 +27,10 @@ TEST(QuietRule, BusyOnlyInPresentationsGamesAndWindowsCoveringTheirMonitor) {
         {"#32769", screen, screen, true, false},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(personIsBusy(5, {true, r.isDesktop, r.className, r.window, r.monitor}), r.busy) << r.className;
+        EXPECT_EQ(personIsBusy(5, {true, r.isDesktop, r.className, r.client, r.monitor}), r.busy) << r.className;
 }
 
 using OutOfTheWay = MasterTest;
-
-TEST_F(OutOfTheWay, AFullScreenWindowSilencesEveryNoticeSeriesButNotTheBalloons) {
-    p().workMinutes = 10, p().soundKind = 1;
-    fake().foreground = {true, false, "Game", {0, 0, 1366, 768}, {0, 0, 1366, 768}};
-    ticks(15);  // the reminder at 5, the work end at 10 and the overrun at 15
-    EXPECT_EQ(ints(fake().threads.size(), fake().beeps.size(), master->balloonPending), ints(0, 0, 1));
-    EXPECT_EQ(fake().balloonTitle, "5分作業延長中です。。");
-    master->options->quietFullscreen = 0;
-    ticks(5);
-    EXPECT_EQ(ints(fake().threads.size(), fake().beeps.size()), ints(1, 1));
-}
 
 TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnightOrAtATimerCommand) {
     const ScopedTimeZone zone("Europe/Berlin");
@@ -50,8 +40,8 @@ TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnightOrAtATim
         master->tick();
     };
     auto& menu = fake().menuStates;
-    master->onCommand(CmdPause30);
-    EXPECT_EQ(ints(p().phase, menu[CmdStop], menu[CmdPauseMenu], menu[CmdStartWork]), ints(Stopped, 3, 3, 0));
+    master->onCommand(CmdPause30);  // "停止" stays, to end the pause for good
+    EXPECT_EQ(ints(p().phase, menu[CmdStop], menu[CmdPauseMenu], menu[CmdStartWork]), ints(Stopped, 0, 3, 0));
     EXPECT_STREQ(master->trayData.tip, "一時停止中 あと30分");
     for (int i = 1; i < 30; ++i) tick();
     EXPECT_STREQ(master->trayData.tip, "一時停止中 あと1分");
@@ -69,6 +59,9 @@ TEST_F(OutOfTheWay, ATimedPauseStopsThenStartsWorkByItselfAcrossMidnightOrAtATim
         master->onCommand(command);  // ends the pause at once
         EXPECT_EQ(ints(p().phase, master->pauseMinutesLeft), ints(phase, 0)) << command;
     }
+    ticks(200);  // "停止" left a plain stop, which no tick ends
+    EXPECT_EQ(ints(p().phase, menu[CmdStop]), ints(Stopped, 3));
+    EXPECT_STREQ(master->trayData.tip, "停止中です");
 }
 
 constexpr uint32_t Minute = 60000, T = 100 * Minute;
@@ -104,6 +97,58 @@ TEST_F(OutOfTheWay, AwayTickTakesWorkAwayForTheSetMinutesAsRest) {
                        master->balloonPending), row.then);
         EXPECT_EQ(fake().menuStates[CmdStartRest], row.then[3] == 1 ? MenuStateGrayed : 0u);
     }
+}
+
+// Nobody at the desk, or a slide show in front with the option on: no run and no sound, from the tick or from the
+// next run of a series already going; the balloons and the phases go on.
+TEST_F(OutOfTheWay, NoRunOrSoundWhileNobodyIsThereOrASlideShowIsInFront) {
+    const platform::ForegroundWindow show{true, false, "Show", {0, 0, 1366, 768}, {0, 0, 1366, 768}};
+    const struct { const char* what; bool show; uint8_t quiet; uint32_t idle; bool locked, silent; } rows[] = {
+        {"at work", false, 1, 0, false, false},
+        {"slide show", true, 1, 0, false, true},
+        {"slide show, option off", true, 0, 0, false, false},
+        {"idle a moment short of away", false, 1, 5 * Minute - 1, false, false},
+        {"away", false, 0, 5 * Minute, false, true},
+        {"locked", false, 0, 0, true, true},
+    };
+    p().soundKind = 1;
+    for (const auto& r : rows)
+        for (bool fromTick : {true, false}) {
+            SCOPED_TRACE(std::string(r.what) + (fromTick ? " from the tick" : " from the second run"));
+            auto set = [&](bool on) {
+                fake().foreground = on && r.show ? show : platform::ForegroundWindow{};
+                fake().input = {T, T - (on ? r.idle : 0)};
+                master->onSessionChange(on && r.locked ? platform::SessionLock : platform::SessionUnlock);
+            };
+            master->options->quietFullscreen = r.quiet;
+            fake().calls.clear(), fake().beeps.clear(), fake().balloons = 0;
+            set(fromTick);
+            p().phase = WorkOver, p().elapsedMinutes = 64;  // the overrun at 5: a balloon and three runs
+            master->tick();
+            set(true);
+            fake().runThreads();
+            const int runs = !r.silent ? 3 : fromTick ? 0 : 1;
+            EXPECT_EQ(ints(fake().count("startThread"), fake().beeps.size(), fake().balloons, p().phase),
+                      ints(runs, runs, 1, WorkOver));
+        }
+}
+
+TEST_F(OutOfTheWay, ARestEndAtAnEmptyDeskShowsItsBalloonOnceThePersonIsBackUnlessAClickAnsweredIt) {
+    master->options->awayIsRest = 1;  // away 5 and rest 5: the detecting tick counts the sixth minute of rest
+    auto tickIdle = [&](uint32_t idle) {
+        fake().input = {T, T - idle};
+        master->tick();
+        return ints(p().phase, master->balloonPending, fake().balloons);
+    };
+    for (bool click : {true, false}) {
+        master->startWork();
+        EXPECT_EQ(tickIdle(5 * Minute), ints(RestOver, 1, 0));
+        EXPECT_EQ(tickIdle(6 * Minute), ints(RestOver, 1, 0));
+        if (click) master->onTrayCallback(0, TrayLeftDown);
+        for (int once : {1, 2})  // a key pressed a second ago
+            EXPECT_EQ(tickIdle(1000), click ? ints(Working, 0, 0) : ints(RestOver, 1, 1)) << once;
+    }
+    EXPECT_EQ(fake().balloonText, "今から作業再開なら、ここをクリックしてください。");
 }
 
 TEST_F(OutOfTheWay, AwayRecodesTodaysWorkSinceLeavingButNoArchivedDay) {

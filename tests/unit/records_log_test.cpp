@@ -11,6 +11,14 @@ namespace {
 
 int64_t on(int month, int day, int hour, int minute, int year = 2024) { return localTime(year, month, day, hour, minute); }
 
+// A finished day as the program keeps it: an hour of work from 09:00, summarized.
+DayRecord day(int64_t start) {
+    DayRecord d = emptyDayRecord(static_cast<uint32_t>(start));
+    paint(d, at(9, 0), at(9, 59), MinuteWorking);
+    summarize(d);
+    return d;
+}
+
 class DayLog : public MasterTest {
 protected:
     DayLog() { autoStart = false; }
@@ -107,10 +115,7 @@ TEST_F(DayLog, FailingWritesNeverTearOrDuplicateARecord) {
     EXPECT_EQ(archived().size(), 4u);
     master.reset();
     datafiles::faults() = {};
-    // Nor does a waiting file that outlived its append (stopped before removing it) add a day.
-    writeBytes(recordfiles::WaitingFileName, imagesOf({archived()[0]}));
     startAt(on(6, 3, 8, 30));
-    EXPECT_EQ(archived().size(), 4u);
     // A torn tail left by a crash is cut before the next append.
     master.reset();
     std::vector<uint8_t> bytes = readBytes("state.dat");
@@ -118,11 +123,50 @@ TEST_F(DayLog, FailingWritesNeverTearOrDuplicateARecord) {
     writeBytes("state.dat", bytes);
     startAt(on(6, 4, 8, 0));
     EXPECT_EQ(ints(archived().size(), archived().at(4).startTime), ints(5, on(6, 3, 8, 30)));
-    // A day left waiting by an earlier run is appended at start, so a report opened at once shows it.
+}
+
+// state.dat keeps whatever is appended for good: a waiting file is taken only when it plainly holds
+// days this program wrote, and is otherwise set aside, every earlier one kept.
+TEST_F(DayLog, AWaitingFileIsAppendedOnlyWhenItHoldsPlainDaysAndIsSetAsideOtherwise) {
+    const DayRecord june1 = day(on(6, 1, 8, 0)), june2 = day(on(6, 2, 8, 0)), june3 = day(on(6, 3, 8, 0));
+    DayRecord badMinute = june2, unsummarized = june2;
+    badMinute.minutes[at(9, 0)] = 6;
+    unsummarized.runCount[MinuteWorking] = 0;
+    std::vector<uint8_t> text(3000, 'x');
+    std::vector<DayRecord> tooMany;  // plain days but for their number
+    for (int k = 1; k <= static_cast<int>(recordfiles::MaxWaitingDays) + 1; ++k) tooMany.push_back(day(june1.startTime + k));
+    const std::vector<std::pair<std::vector<uint8_t>, bool>> rows = {  // the file, whether it is taken
+        {text, false},  // and not whole records
+        {std::vector<uint8_t>(text.begin(), text.begin() + 2 * DayRecordSize), false},
+        {std::vector<uint8_t>(DayRecordSize, 0), false},  // zeros from a power cut: a day of 1970
+        {imagesOf({june2, badMinute}), false},
+        {imagesOf({unsummarized}), false},
+        {imagesOf({day(on(6, 4, 9, 0))}), false},  // begun after now
+        {imagesOf({day(on(5, 31, 8, 0))}), false},  // before the last day of state.dat
+        {imagesOf({june3, june2}), false},
+        {imagesOf(tooMany), false},
+        {imagesOf({june1, june2, june3}), true},  // June 1 is there already
+    };
+    size_t setAside = 0;
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const auto& [bytes, taken] = rows[row];
+        master.reset();
+        writeBytes(StateFileName, imagesOf({june1}));
+        writeBytes(recordfiles::WaitingFileName, bytes);
+        startAt(on(6, 4, 8, 30));
+        EXPECT_EQ(readBytes(StateFileName), taken ? imagesOf({june1, june2, june3}) : imagesOf({june1})) << row;
+        EXPECT_FALSE(exists(recordfiles::WaitingFileName));
+        if (taken) continue;
+        const std::string aside = std::string(recordfiles::SetAsideFileName) + (setAside ? std::to_string(setAside) : "");
+        EXPECT_EQ(readBytes(aside), bytes) << aside;
+        ++setAside;
+    }
+    // A file whose every day is in state.dat is removed, so clearing state.dat later cannot bring them back.
     master.reset();
-    writeBytes(recordfiles::WaitingFileName, imagesOf({emptyDayRecord(static_cast<uint32_t>(on(6, 3, 23, 0)))}));
-    startAt(on(6, 4, 8, 30));
-    EXPECT_EQ(ints(archived().size(), archived().at(5).startTime), ints(6, on(6, 3, 23, 0)));
+    writeBytes(recordfiles::WaitingFileName, imagesOf({june2}));
+    startAt(on(6, 4, 9, 0));
+    EXPECT_FALSE(exists(recordfiles::WaitingFileName));
+    EXPECT_EQ(archived().size(), 3u);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "dialogs/sound_page.h"
 #include "dialogs/time_page.h"
 #include "tests/support/test_env.h"
+#include "timer/options.h"
+#include "timer/sound.h"
 
 namespace {
 
@@ -105,6 +107,31 @@ TEST_F(SettingsPages, SoundPreviewsTheChosenFileAndOkStoresIt) {
     EXPECT_STREQ(p().wavPath, "C:\\old.wav");  // not applied yet
     page.apply(*master, 37);
     EXPECT_EQ(std::to_string(p().soundKind) + " " + p().wavPath, "7 C:\\new.wav");
+}
+
+// A chosen path that the system's code page cannot spell plays and is kept whole (UTF-8) in restwarden.ini, with
+// param.dat's path empty; one it can spell goes to param.dat alone. A path put in param.dat since wins.
+TEST_F(SettingsPages, AWavPathInAnyScriptPlaysAndIsKeptWhole) {
+    const char* zurich = "C:\\Z\xC3\xBCrich\\bell.wav";
+    const std::string wide = std::string("0x4fc 0 ") + zurich, ansi = "0x499 0 C:\\Zurich\\bell.wav";
+    master->sound->fileChosen = p().soundKind = 7;
+    for (const bool exact : {false, true}) {
+        SoundPage page;
+        page.open(p(), master->sound->widePath());
+        page.takeChosenPath("C:\\Zurich\\bell.wav", exact, zurich);
+        fake().mciMessages.clear();
+        page.click(*master, 37);
+        page.apply(*master, 37);
+        master->playAlert();
+        const std::string& played = exact ? ansi : wide;
+        EXPECT_EQ(fake().mciMessages, (std::vector<std::string>{"0x804 0 0", played, "0x806 0 0", "0x804 0 0", played, "0x806 0 0"}));
+        EXPECT_EQ(ints(p().wavPath[0] != 0, std::string(parseOptions(formatOptions(*master->options)).wavPathUtf8) == zurich),
+                  ints(exact, !exact));
+    }
+    std::strcpy(master->options->wavPathUtf8, zurich);
+    fake().mciMessages.clear();
+    master->playAlert();
+    EXPECT_EQ(fake().mciMessages.at(1), ansi);
 }
 
 TEST_F(SettingsPages, LongRestSetsThisRestOnlyAndARejectedLengthIsInForceWhileItsBoxIsOpen) {

@@ -31,15 +31,16 @@ RecordLine lineOf(const DayRecord& record) {
 
 std::vector<RecordLine> ReportFolder::lines() const {
     std::vector<RecordLine> out = archived;
-    if (pendingArchive) out.push_back(lineOf(*pendingArchive));
+    for (const DayRecord& day : pending) out.push_back(lineOf(day));
     out.push_back(lineOf(today));
     return out;
 }
 
 bool folderReadable(const std::string& directory) {
     std::error_code error;
-    if (!std::filesystem::is_directory(directory, error) || error) return false;
-    std::filesystem::directory_iterator listing(directory, error);
+    const std::filesystem::path path = std::filesystem::u8path(directory);
+    if (!std::filesystem::is_directory(path, error) || error) return false;
+    std::filesystem::directory_iterator listing(path, error);
     return !error;
 }
 
@@ -49,13 +50,20 @@ ReportFolder readFolder(int64_t now) {
     datafiles::readRecords(StateFileName, DayRecordSize,
                            [&](const uint8_t* image) { folder.archived.push_back(lineOf(decodeDayRecord(image))); });
     folder.today = emptyDayRecord(static_cast<uint32_t>(now));
+    // The next start appends the waiting days first, with records on, and only those the
+    // program takes as its own; a day appended already counts once.
+    if (folder.recordsOn) folder.pending = recordfiles::inspectWaiting(now).days;
+    DayRecord last{};
+    bool haveLast = !folder.pending.empty();
+    if (haveLast) last = folder.pending.back();
+    else haveLast = recordfiles::readLastArchived(last);
     DayRecord saved{};
     if (!recordfiles::readTemp(saved)) return folder;
     if (sameLocalDate(now, saved.startTime)) {
         folder.today = saved;  // the next start continues it
-    } else if (folder.recordsOn && !recordfiles::isArchived(saved)) {
+    } else if (folder.recordsOn && !(haveLast && saved.startTime == last.startTime)) {
         summarize(saved);  // as the archive does before the append
-        folder.pendingArchive = saved;
+        folder.pending.push_back(saved);
     }
     return folder;
 }

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,14 +17,15 @@ struct RecordLine {
 struct ReportFolder {
     bool recordsOn = true;                    // param.dat's logOutput (on without param.dat)
     std::vector<RecordLine> archived;         // state.dat's whole records, in order
-    std::optional<DayRecord> pendingArchive;  // a saved earlier day the next start appends
+    // The days the next start appends: those waiting in stateWait.dat, then a saved earlier day.
+    std::vector<DayRecord> pending;
     DayRecord today{};
-    std::vector<RecordLine> lines() const;    // archived, then the pending day, then today
+    std::vector<RecordLine> lines() const;  // archived, then the pending days, then today
 };
 
-// Whether `directory` is a folder that can be listed.
+// Whether `directory` (UTF-8) is a folder that can be listed.
 bool folderReadable(const std::string& directory);
 
-// Reads param.dat, state.dat and stateTmp.dat of the data folder (datafiles::setDirectory
+// Reads param.dat, state.dat, stateWait.dat and stateTmp.dat of the data folder (datafiles::setDirectory
 // chosen before) at time `now`.
 ReportFolder readFolder(int64_t now);

@@ -91,15 +91,16 @@ int main(int argc, char** argv) {
     Options options;
     const std::string error = parse(argc, argv, options);
     if (!error.empty()) return fail(error);
-    if (!folderReadable(options.directory)) return fail("cannot read the folder '" + options.directory + "'");
+    if (!folderReadable(argumentToUtf8(options.directory)))
+        return fail("cannot read the folder '" + options.directory + "'");
 
-    datafiles::setDirectory(options.directory);
+    datafiles::setDirectory(argumentToUtf8(options.directory));
     texts::setLanguage(options.language);
     const int64_t now = options.haveNow ? options.now : platform::currentTime();
     ReportFolder folder = readFolder(now);
 
     CompiledState compiled(folder.today);
-    const bool wasCompiled = compiled.evaluate(folder.pendingArchive ? &*folder.pendingArchive : nullptr);
+    const bool wasCompiled = compiled.evaluate(&folder.pending);
 
     switch (options.format) {
     case Format::Json: print(formatJson(compiled, wasCompiled)); break;

@@ -32,6 +32,7 @@ DAY1 = record(local(2024, 6, 1, 7, 30), [(480 + o + a, 480 + o + b, code) for o 
                                          for a, b, code in ((0, 49, W), (50, 54, WO), (55, 64, R), (65, 69, RO))])
 DAY3, DAY3_STALE = (record(local(2024, 6, 3, 7, 55), [(480, 529, W), (530, 539, R), (540, 569, STOP)], s) for s in (True, False))
 NOON, LATER = local(2024, 6, 3, 12), local(2024, 6, 5, 9)
+DAY2, JUNE2 = record(local(2024, 6, 2, 8), [(480, 529, W)]), "2024-06-02,50,0,0,0,0,1390"
 
 
 def run(files, *args):
@@ -104,6 +105,11 @@ def test_folders():
         ({"state.dat": DAY1, "stateTmp.dat": DAY3, "param.dat": bytes(284)}, LATER, [JUNE1, JUNE5], {"recordCount": 2}),
         # Already at the end of state.dat (stopped between the append and the next save): once.
         ({"state.dat": DAY1 + DAY3, "stateTmp.dat": DAY3}, LATER, [JUNE1, JUNE3, JUNE5], {"recordCount": 3}),
+        # Days waiting for state.dat come before the saved day, those it holds once; a file of zeros never counts.
+        ({"state.dat": DAY1, "stateWait.dat": DAY1 + DAY2, "stateTmp.dat": DAY3}, LATER, [JUNE1, JUNE2, JUNE3, JUNE5],
+         {"recordCount": 4}),
+        ({"state.dat": DAY1, "stateWait.dat": DAY3, "stateTmp.dat": DAY3_STALE}, LATER, [JUNE1, JUNE3, JUNE5], {}),
+        ({"state.dat": DAY1, "stateWait.dat": bytes(1456), "stateTmp.dat": DAY3}, LATER, [JUNE1, JUNE3, JUNE5], {}),
         # Without state.dat nothing is evaluated, unless the saved day is to be archived.
         ({"stateTmp.dat": DAY3}, NOON, [JUNE3], {"compiled": False}),
         ({"stateTmp.dat": DAY3[:1000]}, NOON, ["2024-06-03,0,0,0,0,0,1440"], {"compiled": False}),  # too short: missing

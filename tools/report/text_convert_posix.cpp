@@ -30,3 +30,5 @@ std::string cp932ToUtf8(const std::string& text) {
 }
 
 bool consoleIsCp932() { return false; }
+
+std::string argumentToUtf8(const std::string& text) { return text; }
