@@ -16,6 +16,7 @@
 #include "platform/data_files.h"
 #include "platform/monitors_win32.h"
 #include "platform/platform.h"
+#include "platform/wide_text_win32.h"
 #include "records/log.h"
 
 namespace {
@@ -41,11 +42,10 @@ struct Session {
 std::unique_ptr<Session> session;
 
 // Sets a text, converted from code page 932, only when it changes, so that a repaint does
-// not make it flicker. A fixed buffer rather than std::wstring, whose library code would
-// add some 60 KB to the shipped program.
+// not make it flicker.
 void setText(HWND window, const std::string& text) {
-    wchar_t wide[256] = {}, now[256] = {};
-    MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 255);
+    const widetext::Wide wide(text.c_str(), static_cast<int>(text.size()));
+    wchar_t now[256] = {};
     GetWindowTextW(window, now, 256);
     if (lstrcmpW(wide, now) != 0) SetWindowTextW(window, wide);
 }
@@ -188,6 +188,7 @@ void onDestroy() {
 INT_PTR CALLBACK workStatusProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
+        widetext::useJapaneseFont(dialog);  // the buttons 前日, 翌日, 週 and the day's totals
         onInit(dialog);
         // OK has the focus as before, so Enter still closes the dialog.
         SetFocus(GetDlgItem(dialog, IDOK));

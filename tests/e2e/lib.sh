@@ -11,7 +11,7 @@ log() { printf '[%s] %s\n' "${E2E_NAME:-e2e}" "$*" >&2; }
 
 # NAME: a fresh display and prefix; sets $DATA (the program's folder) and $SHOTS. Set before: E2E_SCREENS
 # (Xvfb's screens), E2E_NO_DESKTOP=1 (no virtual desktop, no XRandR: Wine sees each head), E2E_DPI,
-# E2E_LANG=en (a prefix made with an English locale: code page 1252).
+# E2E_LANG=en (a prefix made in an English locale: code page 1252).
 e2e_begin() {
     E2E_NAME=$1
     trap e2e_end EXIT
@@ -24,9 +24,10 @@ e2e_begin() {
     E2E_XVFB=$!
     for _ in $(seq 1 200); do [ -s "$E2E_DIR/display" ] && break; sleep 0.1; done
     export DISPLAY=":$(tr -dc 0-9 <"$E2E_DIR/display")" WINEPREFIX="$E2E_DIR/prefix" WINEDEBUG=-all
-    local locale=ja_JP.UTF-8
-    [ "${E2E_LANG:-}" = en ] && locale=en_US.UTF-8
-    export LANG=$locale LC_ALL=$locale WINEDLLOVERRIDES="winealsa.drv,winepulse.drv=d"
+    local locale=ja_JP
+    [ "${E2E_LANG:-ja}" = en ] && locale=en_US
+    export LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8
+    export WINEDLLOVERRIDES="winealsa.drv,winepulse.drv=d"
     "$WINE64" wineboot -i >/dev/null 2>&1
     [ "${E2E_LANG:-ja}" = en ] && e2e_japanese_fallback
     [ -n "${WINEDLLPATH:-}" ] && e2e_wow64_runs
