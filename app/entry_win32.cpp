@@ -4,6 +4,7 @@
 #include "platform/data_files.h"
 #include "app/icon.h"
 #include "app/master.h"
+#include "platform/texts.h"
 #include "platform/platform.h"
 #include "platform/system_library_win32.h"
 #include "platform/tray_win32.h"
@@ -76,7 +77,7 @@ int run(HINSTANCE instance) {
     if (!registerClass(instance, L"ALPHA", noticeWindowProc)) return -1;
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
 
-    const widetext::Wide title("レストワーデン");
+    const widetext::Wide title(texts::get(texts::AppTitle));
     HWND mainWindow = CreateWindowExW(0, L"MAIN", title, WS_OVERLAPPEDWINDOW, 200, 200, 5, 5, nullptr, nullptr,
                                       instance, nullptr);
     if (!mainWindow) return -1;

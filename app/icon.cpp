@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/master.h"
+#include "platform/texts.h"
 #include "timer/property.h"
 
 namespace {
@@ -47,9 +48,9 @@ void Icon::showStopped() {
     platform::TrayData& tray = master->trayData;
     tray.icon = grayIcon;
     if (master->pauseMinutesLeft > 0)
-        std::snprintf(tray.tip, sizeof tray.tip, "一時停止中 あと%d分", static_cast<int>(master->pauseMinutesLeft));
+        std::snprintf(tray.tip, sizeof tray.tip, texts::get(texts::TipPaused), static_cast<int>(master->pauseMinutesLeft));
     else
-        std::snprintf(tray.tip, sizeof tray.tip, "停止中です");
+        std::snprintf(tray.tip, sizeof tray.tip, "%s", texts::get(texts::TipStopped));
 }
 
 void Icon::showPhase() {
@@ -64,22 +65,22 @@ void Icon::showPhase() {
     case Working:
         step = 0;
         tray.icon = workIcons[0];
-        std::snprintf(tip, size, "作業中です。あと%lld分 [0 / %d分]", minus(p.workMinutes, p.elapsedMinutes),
+        std::snprintf(tip, size, texts::get(texts::TipWorkStart), minus(p.workMinutes, p.elapsedMinutes),
                       static_cast<int>(p.workMinutes));
         break;
     case WorkOver:
         tray.icon = overIcon;
-        std::snprintf(tip, size, "作業終了です");
+        std::snprintf(tip, size, "%s", texts::get(texts::TipWorkOver));
         break;
     case Resting:
         step = 0;
         tray.icon = restIcons[0];
-        std::snprintf(tip, size, "休憩中。あと%lld分 [0 / %d分]", minus(p.currentRestMinutes, p.elapsedMinutes),
+        std::snprintf(tip, size, texts::get(texts::TipRestStart), minus(p.currentRestMinutes, p.elapsedMinutes),
                       static_cast<int>(p.currentRestMinutes));
         break;
     case RestOver:
         tray.icon = grayIcon;
-        std::snprintf(tip, size, "休憩終了です");
+        std::snprintf(tip, size, "%s", texts::get(texts::TipRestOver));
         break;
     default:
         break;
@@ -99,22 +100,22 @@ void Icon::showMinute() {
     case Working:
         step = progressStep();
         tray.icon = workIcons[static_cast<size_t>(step)];
-        std::snprintf(tip, size, "作業中です。あと%lld分 [%d / %d分]", minus(p.workMinutes, p.elapsedMinutes),
+        std::snprintf(tip, size, texts::get(texts::TipWorking), minus(p.workMinutes, p.elapsedMinutes),
                       static_cast<int>(p.elapsedMinutes), static_cast<int>(p.workMinutes));
         break;
     case WorkOver:
         tray.icon = overIcon;
-        std::snprintf(tip, size, "作業終了。%lld分経過です…", minus(p.elapsedMinutes, p.workMinutes));
+        std::snprintf(tip, size, texts::get(texts::TipWorkOverrun), minus(p.elapsedMinutes, p.workMinutes));
         break;
     case Resting:
         step = progressStep();
         tray.icon = restIcons[static_cast<size_t>(step)];
-        std::snprintf(tip, size, "休憩中です。あと%lld分 [%d / %d分]", minus(p.currentRestMinutes, p.elapsedMinutes),
+        std::snprintf(tip, size, texts::get(texts::TipResting), minus(p.currentRestMinutes, p.elapsedMinutes),
                       static_cast<int>(p.elapsedMinutes), static_cast<int>(p.currentRestMinutes));
         break;
     case RestOver:
         tray.icon = grayIcon;
-        std::snprintf(tip, size, "休憩終了。%lld分経過です…", minus(p.elapsedMinutes, p.currentRestMinutes));
+        std::snprintf(tip, size, texts::get(texts::TipRestOverrun), minus(p.elapsedMinutes, p.currentRestMinutes));
         break;
     default:
         return;  // an unknown phase changes nothing

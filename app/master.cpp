@@ -5,6 +5,7 @@
 #include "app/icon.h"
 #include "app/menu.h"
 #include "notice/quiet_rule.h"
+#include "platform/texts.h"
 #include "records/log.h"
 #include "timer/options.h"
 #include "timer/property.h"
@@ -15,6 +16,7 @@ Master* theMaster = nullptr;
 Master::Master() {
     property = std::make_unique<Property>(this);
     options = std::make_unique<Options>(loadOptions());
+    texts::setLanguage(texts::resolve(options->language, platform::userLanguageIsJapanese()));
     sound = std::make_unique<Sound>(this);
     log = std::make_unique<Log>(this);
     icon = std::make_unique<Icon>(this);
@@ -125,6 +127,12 @@ void Master::playAlert() { sound->play(); }
 
 void Master::showMinute() { icon->showMinute(); }
 
+void Master::applyLanguage() {
+    texts::setLanguage(texts::resolve(options->language, platform::userLanguageIsJapanese()));
+    menu->applyTexts();
+    if (trayData.window) icon->showMinute();
+}
+
 // ---- The main window -----------------------------------------------------------------
 
 bool Master::onCreate(platform::WindowHandle window) {
@@ -132,11 +140,11 @@ bool Master::onCreate(platform::WindowHandle window) {
     trayData = platform::TrayData{};
     trayData.window = window;
     trayData.icon = platform::loadIcon("IDI_RED1");
-    std::strncpy(trayData.tip, "レストワーデン", sizeof trayData.tip - 1);
+    std::strncpy(trayData.tip, texts::get(texts::AppTitle), sizeof trayData.tip - 1);
     for (;;) {
         if (platform::notifyIcon(platform::TrayOp::Add, trayData)) break;
         if (!platform::lastTrayFailureWasTimeout()) {
-            platform::messageBox(nullptr, "通知領域へのアイコンを登録失敗", "ERROR", 0x30);
+            platform::messageBox(nullptr, texts::get(texts::TrayFailure), "ERROR", 0x30);
             return false;
         }
         // The shell was too slow to answer; the icon may stand after all.

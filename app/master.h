@@ -96,6 +96,9 @@ public:
     bool keepQuiet() const;
     // Redraws the tray face and tip after a dialog changed the lengths.
     void showMinute();
+    // Takes the face the options' language asks for: the menu and the tip change at once,
+    // the balloons and dialogs from their next showing.
+    void applyLanguage();
 
     // ---- Time away from the PC (app/away_rest.cpp).
     // Milliseconds since the last input, or since the lock if the session is locked longer.

@@ -2,16 +2,15 @@
 #include <cstdio>
 
 #include "app/master.h"
+#include "platform/texts.h"
 #include "timer/property.h"
 
 namespace {
 
-constexpr const char* ClickForRest = "休憩に入るには、ここをクリックしてください。";
-constexpr const char* ClickForWork = "今から作業再開なら、ここをクリックしてください。";
-
 // "分作業延長中です。。" is twenty bytes in code page 932; with the longest number the
 // difference of two 32-bit counts can give (eleven characters, "-4294967295") and the
 // terminator the title fills its 32 bytes exactly, so it is never cut inside a character.
+// Every language's title fits the same 31 bytes.
 constexpr size_t OverrunTitleSize = 32;
 
 }  // namespace
@@ -26,21 +25,21 @@ bool Master::showBalloon(const char* title, const char* text) {
 void Master::showWorkEndNotice() {
     // The phase changes first, so a click that arrives at once already starts the rest.
     property->phase = WorkOver;
-    showBalloon("作業終了時間になりました", ClickForRest);
+    showBalloon(texts::get(texts::BalloonWorkEnd), texts::get(texts::BalloonClickForRest));
 }
 
 void Master::showOverrunNotice() {
     char title[OverrunTitleSize];
     long long overrun = static_cast<long long>(property->elapsedMinutes) - property->workMinutes;
-    std::snprintf(title, sizeof title, "%lld分作業延長中です。。", overrun);
-    showBalloon(title, ClickForRest);
+    std::snprintf(title, sizeof title, texts::get(texts::BalloonOverrun), overrun);
+    showBalloon(title, texts::get(texts::BalloonClickForRest));
 }
 
 void Master::showRestEndNotice() {
     property->phase = RestOver;
     if (!personAway()) {
         restEndWaiting = false;
-        showBalloon("休憩終了です", ClickForWork);
+        showBalloon(texts::get(texts::BalloonRestEnd), texts::get(texts::BalloonClickForWork));
         return;
     }
     // A balloon fades unseen at an empty desk. The rest end is still pending, so a click on
@@ -62,5 +61,5 @@ void Master::showWaitingRestEnd() {
 void Master::showPauseEndNotice() {
     // Work has already started: there is nothing for a click to move on, so no
     // balloonPending.
-    platform::showBalloon(mainWindow, "一時停止終了", "作業を再開しました。");
+    platform::showBalloon(mainWindow, texts::get(texts::BalloonPauseEnd), texts::get(texts::BalloonWorkResumed));
 }

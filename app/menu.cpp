@@ -1,11 +1,29 @@
 #include "app/menu.h"
 
 #include "app/master.h"
+#include "platform/texts.h"
 #include "timer/property.h"
 
 void Menu::load() {
     menuBar = platform::loadMenu("POPUPMENU");
     popup = menuBar ? platform::subMenu(menuBar, 0) : nullptr;
+    applyTexts();
+}
+
+void Menu::applyTexts() {
+    if (!menuBar) return;
+    static constexpr struct {
+        unsigned id;
+        texts::Id text;
+    } Items[] = {
+        {CmdStartWork, texts::MenuStartWork}, {CmdStartRest, texts::MenuStartRest},
+        {CmdStop, texts::MenuStop},           {CmdPauseMenu, texts::MenuPause},
+        {CmdPause30, texts::MenuPause30},     {CmdPause60, texts::MenuPause60},
+        {CmdPause120, texts::MenuPause120},   {CmdSettings, texts::MenuSettings},
+        {CmdWorkStatus, texts::MenuWorkStatus}, {CmdEvaluation, texts::MenuEvaluation},
+        {CmdVersion, texts::MenuVersion},     {CmdExit, texts::MenuExit},
+    };
+    for (const auto& item : Items) platform::setMenuItemText(menuBar, item.id, texts::get(item.text));
 }
 
 void Menu::destroy() {

@@ -16,6 +16,8 @@ public:
     platform::MenuHandle popup = nullptr;
 
     void load();
+    // Gives every item its text in the current language.
+    void applyTexts();
     void destroy();
     void update();
     void enableItem(unsigned id);

@@ -1,5 +1,6 @@
 #include "dialogs/canvas_win32.h"
 
+#include "platform/texts.h"
 #include "platform/wide_text_win32.h"
 
 #include <vector>
@@ -11,10 +12,12 @@ namespace {
 // The report's font: the pop-style face, or what the system's font matching puts in its
 // place where it is not installed. The Japanese character set makes that stand-in a face
 // with Japanese glyphs on any system, not only on a Japanese one.
+// The English face paints with a plain sans-serif face that every Windows has.
 HFONT createReportFont(int height) {
-    const widetext::Wide face("HG創英角ﾎﾟｯﾌﾟ体");
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_TT_ONLY_PRECIS,
-                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH | FF_SWISS, face);
+    const bool english = texts::english();
+    const widetext::Wide face(english ? "Tahoma" : "HG創英角ﾎﾟｯﾌﾟ体");
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, english ? ANSI_CHARSET : SHIFTJIS_CHARSET,
+                       OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH | FF_SWISS, face);
 }
 
 // Keeps one font, one pen and one brush selected at a time, making a new one only when the

@@ -9,7 +9,13 @@ void openEvaluationDialog(HWND owner);
 void openVersionDialog(HWND owner);
 void openLongRestDialog(HWND owner);
 
-// DialogBoxParamW with the program's instance, taken from the owner.
+// A resource in the language of the program's face (the Japanese one when there is none in
+// it). Asked for by name alone, Windows would pick by the thread's language instead.
+HRSRC faceResource(HMODULE module, const wchar_t* type, const wchar_t* name);
+const DLGTEMPLATE* dialogTemplate(HINSTANCE instance, const wchar_t* name);
+
+// DialogBoxIndirectParamW of the face's template, with the program's instance, taken from
+// the owner.
 void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARAM parameter = 0);
 
 namespace layout {

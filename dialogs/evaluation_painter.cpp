@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dialogs/minute_colours.h"
+#include "platform/texts.h"
 #include "records/arithmetic.h"
 #include "records/compiled_state.h"
 #include "records/evaluate_state.h"
@@ -25,9 +26,14 @@ void label(draw::DisplayList& list, int x, int y, int height, std::string s) {
     list.push_back(draw::text(x, y, height, TextColour, std::move(s)));
 }
 
+using texts::get;
+
+// A place for the Japanese face and one for the English, whose labels run longer.
+int at(int japanese, int english) { return texts::english() ? english : japanese; }
+
 // Hours with one decimal, the tenths digit cut rather than rounded.
 std::string hoursText(float hours) {
-    return draw::format("%2d.%1d時間", static_cast<int>(std::trunc(hours)), static_cast<int>(tenthsDigit(hours)));
+    return draw::format(get(texts::TenthHours), static_cast<int>(std::trunc(hours)), static_cast<int>(tenthsDigit(hours)));
 }
 
 // The grid's rings, outer first, each vertex in axis order.
@@ -54,37 +60,38 @@ constexpr int ChartBottom = 390; // the frame's lower line; a full bar (50) ends
 
 void paintVerdictArea(draw::DisplayList& list, const CompiledState& state) {
     const EvaluateState& e = *state.evaluation;
-    label(list, 9, 16, 12, "あなたは");
-    label(list, 330, 63, 12, "な気がします");
+    label(list, 9, 16, 12, get(texts::VerdictBefore));
+    label(list, at(330, 300), 63, 12, get(texts::VerdictAfter));
     // The verdict is a fixed-size field; never read past it, terminated or not.
-    label(list, 20, 33, 22, std::string(e.verdict, strnlen(e.verdict, sizeof e.verdict)));
-    list.push_back(draw::text(423, 26, 36, ScoreColour, draw::format("%3d点", e.total)));
+    const std::string verdict(e.verdict, strnlen(e.verdict, sizeof e.verdict));
+    label(list, 20, 33, 22, texts::translate(verdict.c_str()));
+    list.push_back(draw::text(at(423, 404), at(26, 30), at(36, 30), ScoreColour, draw::format(get(texts::TotalScore), e.total)));
     list.push_back(draw::line(436, 67, 506, 67, Pen{4, rgb(244, 79, 88)}));
     list.push_back(draw::line(436, 67, 506, 67, Pen{2, rgb(254, 17, 30)}));
 }
 
 void paintTotalsArea(draw::DisplayList& list, const CompiledState& s) {
-    label(list, 38, 122, 12, "通算作業");
-    label(list, 32, 138, 12, draw::format("%5d時間", static_cast<int>(s.workHours)));
-    label(list, 126, 122, 12, "通算休憩");
-    label(list, 120, 138, 12, draw::format("%5d時間", static_cast<int>(s.restHours)));
-    label(list, 202, 122, 12, "通算使用頻度");
-    label(list, 207, 138, 12,
-          draw::format("%4d/%4d日", static_cast<int>(s.recordCount), static_cast<int>(s.dayCount)));
+    label(list, at(38, 24), 122, 12, get(texts::TotalWork));
+    label(list, 32, 138, 12, draw::format(get(texts::WholeHours), static_cast<int>(s.workHours)));
+    label(list, at(126, 110), 122, 12, get(texts::TotalRest));
+    label(list, 120, 138, 12, draw::format(get(texts::WholeHours), static_cast<int>(s.restHours)));
+    label(list, at(202, 200), 122, 12, get(texts::UsedDays));
+    label(list, at(207, 200), 138, 12,
+          draw::format(get(texts::DaysOfDays), static_cast<int>(s.recordCount), static_cast<int>(s.dayCount)));
 
-    label(list, 14, 180, 12, "１日作業平均");
+    label(list, at(14, 20), 180, 12, get(texts::DailyWork));
     label(list, 38, 196, 12, hoursText(s.avgWorkHours));
-    label(list, 103, 180, 12, "１日休憩平均");
+    label(list, at(103, 108), 180, 12, get(texts::DailyRest));
     label(list, 127, 196, 12, hoursText(s.avgRestHours));
-    label(list, 196, 180, 12, "休憩/作業比率");
-    label(list, 213, 196, 12, draw::format("%3d分/60分", s.restPerHour));
+    label(list, at(196, 196), 180, 12, get(texts::RestPerWork));
+    label(list, at(213, 200), 196, 12, draw::format(get(texts::PerHour), s.restPerHour));
 
-    label(list, 17, 238, 12, "延/予比（作）");
-    label(list, 26, 254, 12, draw::format("%3d分/60分", s.workExtensionRatio));
-    label(list, 106, 238, 12, "延/予比（休）");
-    label(list, 115, 254, 12, draw::format("%3d分/60分", s.restExtensionRatio));
-    label(list, 201, 238, 12, "１セット平均");
-    label(list, 243, 254, 12, draw::format("%3d分", s.setAverage));
+    label(list, at(17, 14), 238, 12, get(texts::WorkOverrunRatio));
+    label(list, at(26, 14), 254, 12, draw::format(get(texts::PerHour), s.workExtensionRatio));
+    label(list, at(106, 104), 238, 12, get(texts::RestOverrunRatio));
+    label(list, at(115, 104), 254, 12, draw::format(get(texts::PerHour), s.restExtensionRatio));
+    label(list, at(201, 200), 238, 12, get(texts::SetAverage));
+    label(list, at(243, 210), 254, 12, draw::format(get(texts::Minutes), s.setAverage));
 }
 
 void paintRadarArea(draw::DisplayList& list, const CompiledState& state) {
@@ -92,15 +99,16 @@ void paintRadarArea(draw::DisplayList& list, const CompiledState& state) {
     for (const auto& ring : Rings) list.push_back(draw::polyline(closed(ring), Pen{2, rgb(136, 136, 136)}));
     for (const auto& ring : Rings) list.push_back(draw::polyline(closed(ring), Pen{1, rgb(50, 50, 50)}));
 
-    label(list, 370, 110, 14, draw::format("真面目さ（%3d）", e.score[Seriousness]));
-    label(list, 295, 163, 14, "集中力");
-    label(list, 290, 182, 14, draw::format("（%3d）", e.score[Concentration]));
-    label(list, 485, 163, 14, "効率");
-    label(list, 475, 182, 14, draw::format("（%3d）", e.score[Efficiency]));
-    label(list, 315, 268, 14, "がんばり度");
-    label(list, 325, 287, 14, draw::format("（%3d）", e.score[Effort]));
-    label(list, 426, 268, 14, "作業効率意識");
-    label(list, 446, 287, 14, draw::format("（%3d）", e.score[Awareness]));
+    const char* bracketed = get(texts::ScoreInBrackets);
+    label(list, at(370, 360), 110, 14, draw::format(get(texts::ScoreSeriousness), e.score[Seriousness]));
+    label(list, at(295, 296), 163, 14, get(texts::ScoreConcentration));
+    label(list, at(290, 298), 182, 14, draw::format(bracketed, e.score[Concentration]));
+    label(list, at(485, 474), 163, 14, get(texts::ScoreEfficiency));
+    label(list, at(475, 480), 182, 14, draw::format(bracketed, e.score[Efficiency]));
+    label(list, at(315, 322), 268, 14, get(texts::ScoreEffort));
+    label(list, at(325, 324), 287, 14, draw::format(bracketed, e.score[Effort]));
+    label(list, at(426, 440), 268, 14, get(texts::ScoreAwareness));
+    label(list, at(446, 444), 287, 14, draw::format(bracketed, e.score[Awareness]));
 
     Point scores[ScoreAxisCount];
     for (int axis = 0; axis < ScoreAxisCount; ++axis) scores[axis] = Point{e.chartX[axis], e.chartY[axis]};
@@ -133,7 +141,7 @@ void paintMinuteChartArea(draw::DisplayList& list, const CompiledState& s) {
     for (int x : {17, 20, 501, 504}) list.push_back(draw::line(x, 340, x, 390, dark));
     for (int y : {339, 391}) list.push_back(draw::line(16, y, 505, y, dark));
 
-    label(list, 16, 394, 12, "↑作業時間の傾向");
+    label(list, 16, 394, 12, get(texts::MinuteChartCaption));
 }
 
 draw::DisplayList paint(const CompiledState& state) {

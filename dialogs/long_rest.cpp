@@ -2,6 +2,7 @@
 
 #include "app/master.h"
 #include "dialogs/minutes_entry.h"
+#include "platform/texts.h"
 #include "timer/property.h"
 
 LongRest::Action LongRest::forCommand(unsigned id) {
@@ -11,6 +12,6 @@ LongRest::Action LongRest::forCommand(unsigned id) {
 }
 
 void LongRest::confirm(Master& master, const char* text) {
-    acceptMinutes(master, text, 5, "休憩時間は0以上、300以下です", {&master.property->currentRestMinutes});
+    acceptMinutes(master, text, 5, texts::get(texts::RestOutOfRange), {&master.property->currentRestMinutes});
     master.showMinute();
 }

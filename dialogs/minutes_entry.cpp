@@ -4,6 +4,7 @@
 
 #include "app/master.h"
 #include "platform/platform.h"
+#include "platform/texts.h"
 
 int32_t parseMinutes(const char* text) {
     if (!text) return 0;
@@ -29,7 +30,7 @@ void acceptMinutes(Master& master, const char* text, int32_t fallback, const cha
     for (int32_t* field : fields) *field = inRange ? value : fallback;
     // Only now: the box runs a modal loop in which the minute timer keeps ticking, and
     // those ticks must already count with the default.
-    if (!inRange) platform::messageBox(master.mainWindow, message, "エラー", 0);
+    if (!inRange) platform::messageBox(master.mainWindow, message, texts::get(texts::ErrorCaption), 0);
 }
 
 HourMinute currentHourMinute() {
@@ -49,6 +50,6 @@ HourMinute addMinutes(HourMinute at, int32_t minutes) {
 std::string endTimeLabel(int32_t minutes) {
     HourMinute end = addMinutes(currentHourMinute(), minutes);
     char label[64];
-    std::snprintf(label, sizeof label, "分 - 終了予定時刻 %02d:%02d", end.hour, end.minute);
+    std::snprintf(label, sizeof label, texts::get(texts::EndTimeLabel), end.hour, end.minute);
     return label;
 }

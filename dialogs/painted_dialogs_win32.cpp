@@ -9,6 +9,7 @@
 #include "dialogs/evaluation_painter.h"
 #include "dialogs/report_layout.h"
 #include "platform/monitors_win32.h"
+#include "platform/texts.h"
 #include "platform/wide_text_win32.h"
 #include "records/log.h"
 
@@ -92,10 +93,24 @@ void followDpiChange(HWND dialog, LPARAM suggested) {
     InvalidateRect(dialog, nullptr, TRUE);
 }
 
+HRSRC faceResource(HMODULE module, const wchar_t* type, const wchar_t* name) {
+    const WORD japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+    const WORD wanted = texts::english() ? MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US) : japanese;
+    HRSRC found = FindResourceExW(module, type, name, wanted);
+    return found ? found : FindResourceExW(module, type, name, japanese);
+}
+
+const DLGTEMPLATE* dialogTemplate(HINSTANCE instance, const wchar_t* name) {
+    HRSRC found = faceResource(instance, MAKEINTRESOURCEW(5) /* RT_DIALOG */, name);
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    return loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+}
+
 void runModalDialog(HWND owner, const char* templateName, DLGPROC procedure, LPARAM parameter) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
+    const DLGTEMPLATE* found = dialogTemplate(instance, widetext::Wide(templateName));
     // A Unicode dialog: the texts its procedure hands on reach Windows as UTF-16.
-    DialogBoxParamW(instance, widetext::Wide(templateName), owner, procedure, parameter);
+    if (found) DialogBoxIndirectParamW(instance, found, owner, procedure, parameter);
 }
 
 void openEvaluationDialog(HWND owner) {

@@ -1,4 +1,4 @@
-// The settings property sheet "各種設定": four pages whose procedures only move texts
+// The settings property sheet "各種設定" ("Settings"): four pages whose procedures only move texts
 // and check marks between the controls and the page logic of dialogs/*_page.cpp.
 #include <windows.h>
 #include <commctrl.h>
@@ -16,6 +16,7 @@
 #include "dialogs/time_page.h"
 #include "platform/monitors_win32.h"
 #include "platform/system_library_win32.h"
+#include "platform/texts.h"
 #include "platform/wide_path_win32.h"
 #include "platform/wide_text_win32.h"
 #include "timer/options.h"
@@ -70,6 +71,16 @@ UINT notificationOf(LPARAM lParam) { return reinterpret_cast<const NMHDR*>(lPara
 void useJapaneseFonts(HWND page) {
     widetext::useJapaneseFont(page);
     widetext::useJapaneseFont(GetParent(page));
+    // The sheet's own buttons (Help among them, though hidden) speak the system's language; the English face names them
+    // itself, so that a Japanese Windows shows no Japanese on them either.
+    if (texts::english()) {
+        HWND sheet = GetParent(page);
+        constexpr int ApplyButton = 0x3021;
+        widetext::setItemText(sheet, IDOK, texts::get(texts::SheetOk));
+        widetext::setItemText(sheet, IDCANCEL, texts::get(texts::SheetCancel));
+        widetext::setItemText(sheet, ApplyButton, texts::get(texts::SheetApply));
+        widetext::setItemText(sheet, IDHELP, texts::get(texts::SheetHelp));  // hidden, but still a text
+    }
 }
 
 // The last checked button of a group (BM_GETCHECK exactly 1); 0 when none is.
@@ -320,6 +331,16 @@ constexpr struct {
     {OtherAllMonitorsCheck, &OtherPageTexts::allMonitorsChecked},
 };
 
+// The list's items in texts::Choice order, each named in the face's language.
+void fillLanguageList(HWND page, int chosen) {
+    HWND list = GetDlgItem(page, OtherLanguageList);
+    for (texts::Id name : {texts::LanguageAuto, texts::LanguageJapanese, texts::LanguageEnglish}) {
+        const widetext::Wide item(texts::get(name));
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.get()));
+    }
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
+}
+
 INT_PTR CALLBACK otherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     Master& master = *theMaster;
     switch (message) {
@@ -330,6 +351,7 @@ INT_PTR CALLBACK otherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
         for (const auto& box : OtherChecks) CheckDlgButton(page, box.id, texts.*box.checked ? BST_CHECKED : BST_UNCHECKED);
         widetext::setItemText(page, OtherAwayMinutesEdit, texts.awayMinutes.c_str());
         enableAwayMinutes(page);
+        fillLanguageList(page, texts.language);
         return TRUE;
     }
     case WM_COMMAND:
@@ -343,6 +365,7 @@ INT_PTR CALLBACK otherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
             char minutes[MinutesTextSize];
             readText(page, OtherAwayMinutesEdit, minutes);
             chosen.awayMinutes = minutes;
+            chosen.language = static_cast<int>(SendDlgItemMessageW(page, OtherLanguageList, CB_GETCURSEL, 0, 0));
             const bool atLogon = OtherPage::apply(master, chosen);
             CheckDlgButton(page, OtherLogonCheck, atLogon ? BST_CHECKED : BST_UNCHECKED);
         }
@@ -375,9 +398,9 @@ void openSettingsSheet(HWND owner) {
         PROPSHEETPAGEW page;
         ZeroMemory(&page, sizeof page);
         page.dwSize = sizeof page;
-        page.dwFlags = 0;  // the tab shows the template's caption
+        page.dwFlags = PSP_DLGINDIRECT;  // the tab shows the template's caption
         page.hInstance = instance;
-        page.pszTemplate = templates[i].name;
+        page.pResource = dialogTemplate(instance, templates[i].name);
         page.pfnDlgProc = templates[i].procedure;
         pages[i] = createPage(&page);
     }
@@ -388,7 +411,7 @@ void openSettingsSheet(HWND owner) {
     sheet.hwndParent = owner;
     sheet.hInstance = instance;
     sheet.hIcon = LoadIconW(instance, L"IDI_AMAIN");
-    const widetext::Wide caption("各種設定");
+    const widetext::Wide caption(texts::get(texts::SheetCaption));
     sheet.pszCaption = caption;
     sheet.nPages = PageCount;
     sheet.nStartPage = 0;

@@ -2,6 +2,7 @@
 
 #include "app/master.h"
 #include "dialogs/minutes_entry.h"
+#include "platform/texts.h"
 #include "timer/property.h"
 
 TimePageTexts TimePage::opening(const Property& property) {
@@ -17,8 +18,8 @@ std::string TimePage::endLabelFor(const char* workText) { return endTimeLabel(pa
 
 void TimePage::apply(Master& master, const char* workText, const char* restText, bool logChecked) {
     Property& property = *master.property;
-    acceptMinutes(master, workText, 60, "作業時間は0以上、300以下です", {&property.workMinutes});
-    acceptMinutes(master, restText, 5, "休憩時間は0以上、300以下です",
+    acceptMinutes(master, workText, 60, texts::get(texts::WorkOutOfRange), {&property.workMinutes});
+    acceptMinutes(master, restText, 5, texts::get(texts::RestOutOfRange),
                   {&property.restMinutes, &property.currentRestMinutes});
     property.logOutput = logChecked ? 1 : 0;
     master.showMinute();

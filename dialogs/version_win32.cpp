@@ -5,10 +5,13 @@
 
 #include <cstring>
 
+#include "dialogs/canvas_win32.h"
 #include "dialogs/dialogs_win32.h"
 #include "dialogs/report_layout.h"
 #include "platform/monitors_win32.h"
 #include "platform/system_library_win32.h"
+#include "platform/texts.h"
+#include "platform/wide_text_win32.h"
 
 namespace {
 
@@ -49,7 +52,7 @@ HBITMAP loadResourcePicture(const char* name, const char* type) {
     auto loadPicture = systemlib::function<decltype(&OleLoadPicture)>("oleaut32.dll", "OleLoadPicture");
     if (!ole.ready || !createStream || !loadPicture) return nullptr;
     HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, name, type);
+    HRSRC found = faceResource(module, widetext::Wide(type), widetext::Wide(name));
     if (!found) return nullptr;
     const DWORD size = SizeofResource(module, found);
     HGLOBAL loaded = LoadResource(module, found);
@@ -92,6 +95,16 @@ void releasePicture() {
     picture = nullptr;
 }
 
+// The picture's second line is the Japanese name; the English face covers it with the
+// picture's paper and writes its own line there (one picture in the program, not two).
+void paintEnglishSubtitle(HDC dc, int dpi) {
+    constexpr draw::Colour Paper = draw::rgb(250, 246, 232), RestBlue = draw::rgb(34, 85, 255);
+    const draw::DisplayList list = {
+        draw::solidRectangle(PictureX + 72, PictureY + 28, PictureX + PictureWidth, PictureY + 48, Paper),
+        draw::text(PictureX + 74, PictureY + 31, 14, RestBlue, texts::get(texts::VersionSubtitle))};
+    canvas::drawList(dc, list, dpi);
+}
+
 INT_PTR CALLBACK versionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
@@ -120,6 +133,7 @@ INT_PTR CALLBACK versionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             }
             SelectObject(memory, previous);
             DeleteDC(memory);
+            if (texts::english()) paintEnglishSubtitle(dc, dpi);
         }
         EndPaint(dialog, &ps);
         return FALSE;

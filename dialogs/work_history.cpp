@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "dialogs/work_status_painter.h"
+#include "platform/texts.h"
 
 namespace workhistory {
 
@@ -64,17 +65,15 @@ std::array<DayNumber, 7> weekOf(DayNumber last) {
 }
 
 std::string dateLabel(DayNumber day, bool withYear) {
-    static const char* const weekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
     const history::CivilDate date = history::civilOf(day);
-    const char* weekday = weekdays[history::weekdayOf(day)];
-    return withYear ? draw::format("%04d/%02d/%02d(%s)", date.year, date.month, date.day, weekday)
-                    : draw::format("%02d/%02d(%s)", date.month, date.day, weekday);
+    const char* weekday = texts::get(texts::Id(texts::Sunday + history::weekdayOf(day)));
+    return withYear ? draw::format(texts::get(texts::DateWithYear), date.year, date.month, date.day, weekday)
+                    : draw::format(texts::get(texts::DateWithoutYear), date.month, date.day, weekday);
 }
 
 std::string caption(const Browser& browser) {
-    if (browser.week) return dateLabel(browser.shown) + "までの1週間";
-    if (browser.shown == browser.today) return "現在までの作業状況";
-    return dateLabel(browser.shown) + "の作業状況";
+    if (browser.shown == browser.today && !browser.week) return texts::get(texts::TodayCaption);
+    return draw::format(texts::get(browser.week ? texts::WeekCaption : texts::DayCaption), dateLabel(browser.shown).c_str());
 }
 
 namespace {
@@ -88,7 +87,9 @@ Totals totalsOf(const DayRecord& day) {
     return Totals{count[MinuteWorking] + count[MinuteWorkOver], count[MinuteResting] + count[MinuteRestOver]};
 }
 
-std::string hoursAndMinutes(uint32_t minutes) { return draw::format("%u時間%02u分", minutes / 60, minutes % 60); }
+std::string hoursAndMinutes(uint32_t minutes) {
+    return draw::format(texts::get(texts::HoursMinutes), minutes / 60, minutes % 60);
+}
 
 }  // namespace
 
@@ -100,8 +101,8 @@ std::string totalsText(const std::vector<const DayRecord*>& days) {
         const Totals t = totalsOf(*day);
         sum.work += t.work, sum.rest += t.rest, any = true;
     }
-    if (!any) return "記録なし";
-    return "作業 " + hoursAndMinutes(sum.work) + "　休憩 " + hoursAndMinutes(sum.rest);
+    if (!any) return texts::get(texts::NoRecord);
+    return draw::format(texts::get(texts::DayTotals), hoursAndMinutes(sum.work).c_str(), hoursAndMinutes(sum.rest).c_str());
 }
 
 // A day without a record paints as all-empty minutes. Not const, so that it takes no room
@@ -122,7 +123,8 @@ draw::DisplayList paintWeek(const std::array<const DayRecord*, 7>& days, DayNumb
         const int top = workstatus::FrameTop + dy;
         list.push_back(draw::text(WeekLabelX, top + 8, workstatus::LabelFontHeight, workstatus::LabelColour,
                                   dateLabel(dates[i], false)));
-        const std::string total = days[i] ? "作業 " + hoursAndMinutes(totalsOf(*days[i]).work) : "記録なし";
+        const std::string total = days[i] ? draw::format(texts::get(texts::DayWork), hoursAndMinutes(totalsOf(*days[i]).work).c_str())
+                                          : std::string(texts::get(texts::NoRecord));
         list.push_back(draw::text(WeekLabelX, top + 26, workstatus::LabelFontHeight, workstatus::LabelColour, total));
     }
     return list;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/master.h"
+#include "platform/texts.h"
 #include "notice/notice_screens.h"
 #include "notice/notice_series.h"
 #include "notice/notice_window.h"
@@ -70,7 +71,7 @@ void cutHoleAroundPointer(HWND window) {
 
 HWND createExtraWindow(HWND first) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(first, GWLP_HINSTANCE));
-    const widetext::Wide title("レストワーデン");
+    const widetext::Wide title(texts::get(texts::AppTitle));
     HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"ALPHA", title,
                                   WS_POPUP | WS_VISIBLE, 0, 0, ParkedSize, ParkedSize, GetWindow(first, GW_OWNER),
                                   nullptr, instance, &extraWindowMark);

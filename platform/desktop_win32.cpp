@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "platform/system_library_win32.h"
+#include "platform/texts.h"
 #include "platform/wide_path_win32.h"
 
 namespace platform {
@@ -122,7 +123,7 @@ bool setStartupShortcut(bool present, const std::string& workingFolder) {
     IPersistFile* file;
     if (!com.newLink(&link, &file)) return false;
     // The program's texts are code page 932 whatever the system's code page is.
-    MultiByteToWideChar(932, 0, "レストワーデン", -1, description, 32);
+    MultiByteToWideChar(932, 0, texts::get(texts::AppTitle), -1, description, 32);
     bool ok = SUCCEEDED(link->SetPath(program)) &&
               SUCCEEDED(link->SetWorkingDirectory(utf8ToWide(workingFolder).c_str())) &&
               SUCCEEDED(link->SetDescription(description)) && SUCCEEDED(file->Save(path, TRUE));

@@ -69,6 +69,8 @@ void destroyMenu(MenuHandle menu);
 // State bits of an item found by command id (MFS_GRAYED is 3); -1 when the item is missing.
 int32_t menuItemState(MenuHandle menu, unsigned id);
 void setMenuItemState(MenuHandle menu, unsigned id, uint32_t state);
+// Replaces the text of an item (a submenu too) found by command id.
+void setMenuItemText(MenuHandle menu, unsigned id, const char* text);
 // TrackPopupMenu with TPM_LEFTALIGN | TPM_BOTTOMALIGN; the choice arrives as WM_COMMAND.
 void trackPopupMenu(MenuHandle popup, WindowHandle owner, int x, int y);
 
@@ -152,6 +154,10 @@ struct ForegroundWindow {
     Rect monitor;              // the whole monitor the window is on
 };
 ForegroundWindow foregroundWindow();
+
+// ---- Language -----------------------------------------------------------------------
+// Whether the user's display language (GetUserDefaultUILanguage) is Japanese.
+bool userLanguageIsJapanese();
 
 // ---- Start at logon ------------------------------------------------------------------
 // Whether "RestWarden.lnk" stands in the user's Startup folder and points at this program.

@@ -187,6 +187,18 @@ void setMenuItemState(MenuHandle menu, unsigned id, uint32_t state) {
     SetMenuItemInfoA(static_cast<HMENU>(menu), id, FALSE, &info);
 }
 
+void setMenuItemText(MenuHandle menu, unsigned id, const char* text) {
+    const widetext::Wide wide(text);
+    MENUITEMINFOW info;
+    std::memset(&info, 0, sizeof info);
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = const_cast<wchar_t*>(wide.get());
+    SetMenuItemInfoW(static_cast<HMENU>(menu), id, FALSE, &info);
+}
+
+bool userLanguageIsJapanese() { return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE; }
+
 void trackPopupMenu(MenuHandle popup, WindowHandle owner, int x, int y) {
     TrackPopupMenu(static_cast<HMENU>(popup), TPM_LEFTALIGN | TPM_BOTTOMALIGN, x, y, 0, static_cast<HWND>(owner),
                    nullptr);

@@ -1,5 +1,7 @@
 #include "platform/wide_text_win32.h"
 
+#include "platform/texts.h"
+
 namespace widetext {
 
 namespace {
@@ -98,6 +100,8 @@ BOOL CALLBACK setFont(HWND child, LPARAM parameter) {
 }  // namespace
 
 void useJapaneseFont(HWND dialog) {
+    // The English face's templates name a font of the system's own, which needs no help.
+    if (texts::english()) return;
     HFONT font = japaneseFontLike(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
     if (!font) return;
     FontFor target = {dialog, font};

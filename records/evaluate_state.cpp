@@ -4,10 +4,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/texts.h"
 #include "records/arithmetic.h"
 #include "records/compiled_state.h"
 
-const char* const ShortDataVerdict = "データがちょっと少ないっす。。";
+const char* const ShortDataVerdict = texts::in(texts::VerdictShortData, texts::Language::Japanese);
 
 namespace {
 
@@ -33,25 +34,26 @@ enum VerdictRow : int {
     VerdictRowCount,
 };
 
-// Columns: up to 30 records, 31 to 180, more than 180.
-const char* const VerdictPhrases[VerdictRowCount][3] = {
-    {"良い感じ^^", "いい仕事してますね～^^", "見事！作者に連絡でプレゼント進呈^^"},  // calm, mean 85 or more
-    {"色々と良くはなさそうです。。", "いつも疲れている人", "あえて悪い評価を狙う人"},  // calm, mean below 85
-    {"５分前行動が出来る人", "予め集合場所の下見をする人", "高校三年間皆勤賞だった人"},  // Seriousness above, ahead of Efficiency by more than 15
-    {"まじめなんだけどぉ…", "トケースレーブ", "作業と休憩のバランスを・・・"},  // Seriousness above, not far ahead of Efficiency
-    {"気分やさん", "計画？なにそれ？", "計画？あるよ。無計画という計画がね！"},  // Seriousness below
-    {"比較的疲れを知らない人", "夕方からエンジンがかかり始める人", "徹夜が嫌いではない感じ"},  // Efficiency above
-    {"張り切りさん", "ハッスル星の住人", "企業戦士の鏡"},  // Efficiency below, under 10 rest minutes per work hour
-    {"休憩も仕事ですという人", "欧米Style！", "かろーし してたまるかっ！"},  // Efficiency below, 10 or more rest minutes per work hour
-    {"いい人", "人は良い", "作業時間を見直してほしい"},  // Awareness above
-    {"よさげ^^", "もう少し、このソフトを使うと。。", "もし、ソフトの起動頻度が上がると…"},  // Awareness below, Awareness score over 80
-    {"とりあえずソフトを使っただけ", "このソフト使えない…と思う人", "そういえばこんなソフト入れてたなぁ"},  // Awareness below, Awareness score 80 or less
-    {"こまめさん", "まめ な ひと", "豆 が 主食"},  // Effort above
-    {"頑張っちゃう人", "仕事が夢に出てくる人", "もっと・かろーし"},  // Effort below, rest overrun below work overrun
-    {"やや甘えたがりな性格", "誘惑に負ける自身があるヒト", "木靴をいつも履く人"},  // Effort below, rest overrun at least work overrun
-    {"標準的", "ごくごく標準的", "さらに、時間を守れるとGOOD"},  // Concentration above
-    {"期限が迫ると頑張る人", "あなたしか見えないタイプ", "視野５度"},  // Concentration below, sets over 100 minutes
-    {"小さく刻んでパーセーブ タイプ", "子供時代落ち着きがなかった人", "マイウェイ"},  // Concentration below, sets of 100 minutes or less
+// Columns: up to 30 records, 31 to 180, more than 180. The phrases are kept in Japanese
+// whatever the face: the report tool prints these bytes; the report translates them.
+const texts::Id VerdictPhrases[VerdictRowCount][3] = {
+    {texts::Verdict0a, texts::Verdict0b, texts::Verdict0c},  // calm, mean 85 or more
+    {texts::Verdict1a, texts::Verdict1b, texts::Verdict1c},  // calm, mean below 85
+    {texts::Verdict2a, texts::Verdict2b, texts::Verdict2c},  // Seriousness above, ahead of Efficiency by more than 15
+    {texts::Verdict3a, texts::Verdict3b, texts::Verdict3c},  // Seriousness above, not far ahead of Efficiency
+    {texts::Verdict4a, texts::Verdict4b, texts::Verdict4c},  // Seriousness below
+    {texts::Verdict5a, texts::Verdict5b, texts::Verdict5c},  // Efficiency above
+    {texts::Verdict6a, texts::Verdict6b, texts::Verdict6c},  // Efficiency below, under 10 rest minutes per work hour
+    {texts::Verdict7a, texts::Verdict7b, texts::Verdict7c},  // Efficiency below, 10 or more rest minutes per work hour
+    {texts::Verdict8a, texts::Verdict8b, texts::Verdict8c},  // Awareness above
+    {texts::Verdict9a, texts::Verdict9b, texts::Verdict9c},  // Awareness below, Awareness score over 80
+    {texts::Verdict10a, texts::Verdict10b, texts::Verdict10c},  // Awareness below, Awareness score 80 or less
+    {texts::Verdict11a, texts::Verdict11b, texts::Verdict11c},  // Effort above
+    {texts::Verdict12a, texts::Verdict12b, texts::Verdict12c},  // Effort below, rest overrun below work overrun
+    {texts::Verdict13a, texts::Verdict13b, texts::Verdict13c},  // Effort below, rest overrun at least work overrun
+    {texts::Verdict14a, texts::Verdict14b, texts::Verdict14c},  // Concentration above
+    {texts::Verdict15a, texts::Verdict15b, texts::Verdict15c},  // Concentration below, sets over 100 minutes
+    {texts::Verdict16a, texts::Verdict16b, texts::Verdict16c},  // Concentration below, sets of 100 minutes or less
 };
 
 // Truncation toward zero that saturates instead of overflowing (the inputs of a damaged
@@ -244,5 +246,5 @@ void EvaluateState::chooseVerdict() {
             break;
         }
     }
-    std::strncpy(verdict, VerdictPhrases[row][column], sizeof verdict - 1);
+    std::strncpy(verdict, texts::in(VerdictPhrases[row][column], texts::Language::Japanese), sizeof verdict - 1);
 }

@@ -28,7 +28,7 @@ flags=(-std=c++17 -O2 -g -fno-omit-frame-pointer -fsanitize=fuzzer,address,undef
        -fno-sanitize-recover=all -I"$root" -Wall -Wextra)
 common=("$root/records/day_record.cpp" "$root/records/arithmetic.cpp" "$root/records/compiled_state.cpp"
         "$root/records/evaluate_state.cpp" "$root/records/record_files.cpp" "$root/records/minute_tally.cpp" "$root/platform/data_files.cpp"
-        "$root/records/day_history.cpp"
+        "$root/records/day_history.cpp" "$root/platform/texts.cpp"
         "$root/timer/property.cpp" "$root/timer/options.cpp")
 
 # Seeds: a worked day, a short piece, an empty file, a run of damaged bytes.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Writes build/RestWarden-<version>.zip for Windows users: the shipped 32-bit
-# RestWarden.exe and the Japanese readme "お読みください.txt" (code page 932, CRLF).
+# RestWarden.exe, the Japanese readme "お読みください.txt" (code page 932, CRLF) and the
+# English one "Readme.txt" (UTF-8 with a byte-order mark, CRLF), of the same content.
 # The version is the FileVersion of the program's own version resource.
 #
 # The readme's name is stored in code page 932 with the zip's UTF-8 flag clear, which is
@@ -11,10 +12,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/build.sh i686
 exe=build/i686/RestWarden.exe
-python3 - "$exe" docs/readme_windows.txt build <<'PY'
+python3 - "$exe" docs/readme_windows.txt docs/readme_windows_en.txt build <<'PY'
 import os, re, struct, sys, tempfile, time, zipfile, zlib
 
-exe_path, readme_path, out_dir = sys.argv[1:]
+exe_path, readme_path, english_path, out_dir = sys.argv[1:]
 exe = open(exe_path, 'rb').read()
 
 # The FileVersion string of the version resource (UTF-16, after its key and padding).
@@ -35,6 +36,8 @@ if not re.fullmatch(r'[0-9]+(\.[0-9]+)*', version):
 text = open(readme_path, encoding='utf-8').read().replace('@VERSION@', version)
 readme = text.replace('\r\n', '\n').replace('\n', '\r\n').encode('cp932')
 readme_name = 'お読みください.txt'
+english = open(english_path, encoding='utf-8').read().replace('@VERSION@', version)
+english = b'\xef\xbb\xbf' + english.replace('\r\n', '\n').replace('\n', '\r\n').encode('utf-8')
 stamp = time.localtime(os.path.getmtime(exe_path))
 dos_time = (stamp.tm_hour << 11) | (stamp.tm_min << 5) | (stamp.tm_sec // 2)
 dos_date = ((stamp.tm_year - 1980) << 9) | (stamp.tm_mon << 5) | stamp.tm_mday
@@ -50,7 +53,7 @@ def entry(name, data):
     packed = packer.compress(data) + packer.flush()
     return raw, extra, data, packed
 
-entries = [entry('RestWarden.exe', exe), entry(readme_name, readme)]
+entries = [entry('RestWarden.exe', exe), entry(readme_name, readme), entry('Readme.txt', english)]
 zip_path = os.path.join(out_dir, f'RestWarden-{version}.zip')
 local, central = bytearray(), bytearray()
 for raw, extra, data, packed in entries:
@@ -64,11 +67,11 @@ with open(zip_path + '.part', 'wb') as f:
     f.write(local + central + tail)
 os.replace(zip_path + '.part', zip_path)
 
-# Read it back as an unpacker would: two files, the names, the bytes, the readme's text.
+# Read it back as an unpacker would: three files, the names, the bytes, the readme's text.
 with zipfile.ZipFile(zip_path) as z, tempfile.TemporaryDirectory() as unpacked:
     infos = z.infolist()
     names = [i.filename.encode('cp437').decode('cp932') if not i.flag_bits & 0x800 else i.filename for i in infos]
-    assert names == ['RestWarden.exe', readme_name], names
+    assert names == ['RestWarden.exe', readme_name, 'Readme.txt'], names
     assert z.testzip() is None
     for info, name in zip(infos, names):
         with open(os.path.join(unpacked, name), 'wb') as f:
@@ -77,5 +80,8 @@ with zipfile.ZipFile(zip_path) as z, tempfile.TemporaryDirectory() as unpacked:
     back = open(os.path.join(unpacked, readme_name), 'rb').read()
     assert back.count(b'\n') == back.count(b'\r\n') and back.endswith(b'\r\n')
     assert f'バージョン {version}' in back.decode('cp932')
+    back = open(os.path.join(unpacked, 'Readme.txt'), 'rb').read()
+    assert back.startswith(b'\xef\xbb\xbf') and back.count(b'\n') == back.count(b'\r\n') and back.endswith(b'\r\n')
+    assert f'RestWarden version {version}' in back.decode('utf-8-sig')
 print(zip_path)
 PY

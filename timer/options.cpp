@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/data_files.h"
+#include "platform/texts.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ struct Key {
     int32_t lowest, highest;
     int32_t (*read)(const Options&);
     void (*write)(Options&, int32_t);
+    const char* const* words = nullptr;  // a word-valued key: its words stand for lowest..highest
 };
 
 // One line per option, in the order they are written; the default is Options{}'s.
@@ -39,6 +41,8 @@ const Key Keys[] = {
     OPTION(awayMinutes, 1, 60),
     OPTION(quietFullscreen, 0, 1),
     OPTION(allMonitors, 0, 1),
+    Key{"language", texts::ChoiceAuto, texts::ChoiceEnglish, get<&Options::language>, set<&Options::language>,
+        texts::ChoiceNames},
 };
 #undef OPTION
 constexpr const char* WavPathKey = "wavPathUtf8";
@@ -77,6 +81,22 @@ bool parseValue(const std::string& text, int32_t& out) {
     return true;
 }
 
+// One of a word-valued key's words, in any case.
+bool parseWord(const std::string& text, const Key& key, int32_t& out) {
+    for (int32_t value = key.lowest; value <= key.highest; ++value)
+        if (sameName(text, key.words[value - key.lowest])) {
+            out = value;
+            return true;
+        }
+    return false;
+}
+
+std::string valueText(const Key& key, const Options& options) {
+    const int32_t value = key.read(options);
+    if (key.words && value >= key.lowest && value <= key.highest) return key.words[value - key.lowest];
+    return std::to_string(value);
+}
+
 }  // namespace
 
 Options parseOptions(const std::string& text) {
@@ -112,8 +132,11 @@ Options parseOptions(const std::string& text) {
             if (seen[k] || !sameName(name, Keys[k].name)) continue;
             seen[k] = true;
             int32_t value = 0;
-            if (parseValue(trimmed(line.substr(equals + 1)), value) && value >= Keys[k].lowest &&
-                value <= Keys[k].highest)
+            const std::string given = trimmed(line.substr(equals + 1));
+            const bool valid = Keys[k].words ? parseWord(given, Keys[k], value)
+                                             : parseValue(given, value) && value >= Keys[k].lowest &&
+                                                   value <= Keys[k].highest;
+            if (valid)
                 Keys[k].write(options, value);
         }
     }
@@ -122,7 +145,7 @@ Options parseOptions(const std::string& text) {
 
 std::string formatOptions(const Options& options) {
     std::string text = "[options]\r\n";
-    for (const Key& key : Keys) text += std::string(key.name) + "=" + std::to_string(key.read(options)) + "\r\n";
+    for (const Key& key : Keys) text += std::string(key.name) + "=" + valueText(key, options) + "\r\n";
     if (options.wavPathUtf8[0]) text += std::string(WavPathKey) + "=" + options.wavPathUtf8 + "\r\n";
     return text;
 }

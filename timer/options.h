@@ -20,6 +20,7 @@ struct Options {
     int32_t awayMinutes = 5;      // minutes without input (or locked) that count as away, 1..60
     uint8_t quietFullscreen = 1;  // no notice over a full-screen program
     uint8_t allMonitors = 1;      // the notice covers every monitor
+    uint8_t language = 0;         // texts::Choice: written as auto, ja or en
     // The chosen WAV file, whole, when the system's code page cannot spell its path; param.dat
     // then holds an empty path. Used only while param.dat's path is empty, so a file chosen
     // since by a version without this key wins. Written only when set.

@@ -80,6 +80,13 @@ int alphaOf(HWND w) {
 
 BOOL CALLBACK printText(HWND w, LPARAM) { return std::printf("%s\n", utf8(textOf(w)).c_str()) > 0; }
 
+BOOL CALLBACK printProcessTexts(HWND w, LPARAM process) {  // a top-level window of the process, and all inside it
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == static_cast<DWORD>(process)) printText(w, 0), EnumChildWindows(w, printText, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 int main() {
@@ -112,6 +119,12 @@ int main() {
     if (cmd == "text") return std::printf("%s\n", utf8(textOf(need(arg(2)))).c_str()), 0;  // WINDOW
     if (cmd == "texts") {  // WINDOW: the text of each window inside it, one a line
         EnumChildWindows(need(arg(2)), printText, 0);
+        return 0;
+    }
+    if (cmd == "process-texts") {  // WINDOW: the text of every window of its process, one a line
+        DWORD process = 0;
+        GetWindowThreadProcessId(need(arg(2)), &process);
+        EnumWindows(printProcessTexts, static_cast<LPARAM>(process));
         return 0;
     }
     if (cmd == "tabs") {  // WINDOW: the titles of its tab control's tabs, one a line

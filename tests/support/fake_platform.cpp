@@ -116,6 +116,8 @@ int32_t menuItemState(MenuHandle, unsigned id) {
 void setMenuItemState(MenuHandle, unsigned id, uint32_t state) {
     fake().record("setMenuItemState " + std::to_string(id) + " " + std::to_string(state)).menuStates[id] = state;
 }
+void setMenuItemText(MenuHandle, unsigned id, const char* text) { fake().menuTexts[id] = text; }
+bool userLanguageIsJapanese() { return fake().japaneseUser; }
 void trackPopupMenu(MenuHandle, WindowHandle, int x, int y) {
     fake().record("trackPopupMenu " + std::to_string(x) + "," + std::to_string(y));
 }

@@ -17,6 +17,7 @@ struct FakePlatform {
     int screenWidth = 1366, screenHeight = 768;
     std::vector<platform::MonitorArea> monitors;  // empty: the one screen above at 96 DPI
     bool leftButton = false, threadStartFails = false, startupShortcut = false, startupShortcutFails = false;
+    bool japaneseUser = true;
     std::vector<bool> trayAddResults, trayModifyResults;  // consumed by each call; empty means success
     bool trayFailureIsTimeout = true, balloonResult = true;
     platform::ForegroundWindow foreground;
@@ -28,6 +29,7 @@ struct FakePlatform {
     std::string balloonTitle, balloonText;
     int balloons = 0;
     std::map<unsigned, uint32_t> menuStates;  // id -> state, for the one loaded menu
+    std::map<unsigned, std::string> menuTexts;  // id -> text set by setMenuItemText
     std::vector<uint32_t> beeps;
     uint64_t monotonic = 0;           // advanced by sleepMilliseconds
     std::vector<void (*)()> threads;  // routines started and not yet run

@@ -117,7 +117,7 @@ TEST_F(OptionsFile, DamagedFilesGiveDefaultsKeyByKeyAndTheOtherPageWritesAtOnceA
     master->saveForShutdown();
     const std::vector<uint8_t> file = readBytes(OptionsFileName);
     EXPECT_EQ(std::string(file.begin(), file.end()),
-              "[options]\r\nawayIsRest=1\r\nawayMinutes=7\r\nquietFullscreen=1\r\nallMonitors=0\r\n");
+              "[options]\r\nawayIsRest=1\r\nawayMinutes=7\r\nquietFullscreen=1\r\nallMonitors=0\r\nlanguage=auto\r\n");
     master->options->awayIsRest = 0;
     master.reset();
     EXPECT_EQ(loaded(), ints(0, 7, 1, 0));

@@ -1,7 +1,8 @@
-// restwarden-report [--dir DIR] [--now EPOCH_SECONDS] [--json | --csv]
+// restwarden-report [--dir DIR] [--now EPOCH_SECONDS] [--json | --csv] [--lang ja|en]
 //
 // Prints the cumulative evaluation of a data folder as the program would show it right
-// after its next start, and writes nothing.
+// after its next start, and writes nothing. The text is Japanese unless --lang en asks for
+// the English face; JSON and CSV keep the verdict's Japanese bytes whatever the language.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 
 #include "platform/data_files.h"
 #include "platform/platform.h"
+#include "platform/texts.h"
 #include "records/compiled_state.h"
 #include "tools/report/report_folder.h"
 #include "tools/report/report_output.h"
@@ -24,9 +26,10 @@ struct Options {
     bool haveNow = false;
     int64_t now = 0;
     Format format = Format::Text;
+    texts::Language language = texts::Language::Japanese;
 };
 
-const char* const Usage = "usage: restwarden-report [--dir DIR] [--now EPOCH_SECONDS] [--json | --csv]";
+const char* const Usage = "usage: restwarden-report [--dir DIR] [--now EPOCH_SECONDS] [--json | --csv] [--lang ja|en]";
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "restwarden-report: %s\n", message.c_str());
@@ -51,7 +54,11 @@ std::string parse(int argc, char** argv, Options& options) {
     bool formatChosen = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--dir" || arg == "--now") {
+        if (arg == "--lang") {
+            const std::string value = i + 1 < argc ? argv[++i] : "";
+            if (value != "ja" && value != "en") return "--lang wants ja or en";
+            options.language = value == "en" ? texts::Language::English : texts::Language::Japanese;
+        } else if (arg == "--dir" || arg == "--now") {
             if (i + 1 >= argc) return arg + " needs a value";
             const char* value = argv[++i];
             if (arg == "--dir") {
@@ -88,6 +95,7 @@ int main(int argc, char** argv) {
         return fail("cannot read the folder '" + options.directory + "'");
 
     datafiles::setDirectory(argumentToUtf8(options.directory));
+    texts::setLanguage(options.language);
     const int64_t now = options.haveNow ? options.now : platform::currentTime();
     ReportFolder folder = readFolder(now);
 

@@ -1,10 +1,14 @@
 #include "tools/report/report_output.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <utility>
 
+#include "platform/texts.h"
 #include "records/arithmetic.h"
 #include "records/compiled_state.h"
 #include "tools/report/text_convert.h"
@@ -51,24 +55,40 @@ std::string jsonArray(const T (&values)[N]) {
 }  // namespace
 
 std::string formatText(const CompiledState& c) {
+    using texts::get;
     const EvaluateState& e = *c.evaluation;
-    std::string out;
-    out += "通算作業評価\n";
-    out += format("あなたは %s な気がします  %3d点\n\n", e.verdict, e.total);
-    out += format("通算作業      %5d時間\n", c.workHours);
-    out += format("通算休憩      %5d時間\n", c.restHours);
-    out += format("通算使用頻度  %4d/%4d日\n", c.recordCount, c.dayCount);
-    out += format("１日作業平均  %2d.%1d時間\n", static_cast<int>(std::trunc(c.avgWorkHours)), tenthsDigit(c.avgWorkHours));
-    out += format("１日休憩平均  %2d.%1d時間\n", static_cast<int>(std::trunc(c.avgRestHours)), tenthsDigit(c.avgRestHours));
-    out += format("休憩/作業比率 %3d分/60分\n", c.restPerHour);
-    out += format("延/予比（作） %3d分/60分\n", c.workExtensionRatio);
-    out += format("延/予比（休） %3d分/60分\n", c.restExtensionRatio);
-    out += format("１セット平均  %3d分\n\n", c.setAverage);
-    out += format("真面目さ（%3d）\n", e.score[Seriousness]);
-    out += format("効率（%3d）\n", e.score[Efficiency]);
-    out += format("作業効率意識（%3d）\n", e.score[Awareness]);
-    out += format("がんばり度（%3d）\n", e.score[Effort]);
-    out += format("集中力（%3d）\n", e.score[Concentration]);
+    const int hours[2] = {static_cast<int>(std::trunc(c.avgWorkHours)), static_cast<int>(std::trunc(c.avgRestHours))};
+    const std::pair<texts::Id, std::string> figures[] = {
+        {texts::TotalWork, format(get(texts::WholeHours), c.workHours)},
+        {texts::TotalRest, format(get(texts::WholeHours), c.restHours)},
+        {texts::UsedDays, format(get(texts::DaysOfDays), c.recordCount, c.dayCount)},
+        {texts::DailyWork, format(get(texts::TenthHours), hours[0], tenthsDigit(c.avgWorkHours))},
+        {texts::DailyRest, format(get(texts::TenthHours), hours[1], tenthsDigit(c.avgRestHours))},
+        {texts::RestPerWork, format(get(texts::PerHour), c.restPerHour)},
+        {texts::WorkOverrunRatio, format(get(texts::PerHour), c.workExtensionRatio)},
+        {texts::RestOverrunRatio, format(get(texts::PerHour), c.restExtensionRatio)},
+        {texts::SetAverage, format(get(texts::Minutes), c.setAverage)},
+    };
+    // The figures stand in one column after the longest label (code page 932 bytes are
+    // as wide on a console as the characters they make).
+    size_t column = 0;
+    for (const auto& figure : figures) column = std::max(column, std::strlen(get(figure.first)) + 1);
+    std::string out = std::string(get(texts::MenuEvaluation)) + "\n";
+    out += format("%s %s %s  ", get(texts::VerdictBefore), texts::translate(e.verdict), get(texts::VerdictAfter));
+    out += format(get(texts::TotalScore), e.total) + "\n\n";
+    for (const auto& figure : figures) {
+        const std::string label = get(figure.first);
+        out += label + std::string(column - label.size(), ' ') + figure.second + "\n";
+    }
+    out += "\n" + format(get(texts::ScoreSeriousness), e.score[Seriousness]) + "\n";
+    // The other four in the order of the report's reading: name, then the score in brackets.
+    const std::pair<texts::Id, ScoreAxis> scores[] = {{texts::ScoreEfficiency, Efficiency},
+                                                      {texts::ScoreAwareness, Awareness},
+                                                      {texts::ScoreEffort, Effort},
+                                                      {texts::ScoreConcentration, Concentration}};
+    const char* gap = texts::english() ? " " : "";
+    for (const auto& [name, axis] : scores)
+        out += get(name) + std::string(gap) + format(get(texts::ScoreInBrackets), e.score[axis]) + "\n";
     return out;
 }
 

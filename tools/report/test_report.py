@@ -70,6 +70,8 @@ def test_worked_example():
     assert (j["chartX"][4], j["chartY"][4]) == (342, 178)
     shown = run(files, "--now", NOON).stdout.decode("utf-8")
     assert "通算使用頻度     2/   3日" in shown and "１日作業平均   1.3時間" in shown and " 71点" in shown, shown
+    shown = run(files, "--now", NOON, "--lang", "en").stdout.decode("utf-8")  # the verdict put into English
+    assert "Days in use    2 of 3 days" in shown and "Work a day      1.3 h" in shown and "me more days" in shown, shown
     # A saved day of an earlier date is archived as the next start would, its stale summary worked out again.
     j, stale = out(files, LATER, "--json"), out(dict(files, **{"stateTmp.dat": DAY3_STALE}), LATER, "--json")
     assert stale == j, [k for k in j if stale[k] != j[k]]
@@ -128,7 +130,7 @@ def test_folders():
 
 
 def test_arguments():
-    for args in (["--bogus"], ["--now", "soon"], ["--now", "-5"], ["--json", "--csv"], ["--now"], ["--now", "4294967296"]):
+    for args in (["--bogus"], ["--now", "soon"], ["--now", "-5"], ["--json", "--csv"], ["--now"], ["--now", "4294967296"], ["--lang", "fr"]):
         done = run({}, *args)
         assert done.returncode == 2 and len(done.stderr.decode().strip().splitlines()) == 1, args
     done = subprocess.run([TOOL, "--dir", "/nonexistent/rw"], capture_output=True)

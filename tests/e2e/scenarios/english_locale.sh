@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # On a Windows whose code page is not Japanese (a prefix made in an English locale: code page 1252) every text
-# reads back exactly: the tip, the settings sheet's caption, tabs and labels, the error box, the long-rest dialog,
-# the work-end balloon and the painted dialogs' titles. The painted dialogs and the menu are kept as screenshots.
+# of the Japanese face (language=ja) reads back exactly: the tip, the settings sheet's caption, tabs and labels,
+# the error box, the long-rest dialog, the work-end balloon and the painted dialogs' titles. The painted dialogs and the menu are kept as screenshots.
 export E2E_LANG=${E2E_LANG:-en}  # E2E_LANG=ja runs the same on the Japanese prefix
 source "$(dirname "$0")/../lib.sh"
 e2e_begin english_locale
@@ -12,6 +12,7 @@ joined() { "$@" | paste -sd '|'; }
 acp=$("$WINE64" reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP | awk '/ACP/{print $3 + 0}')
 eq "the prefix's code page" "$acp" "$([ "$E2E_LANG" = en ] && echo 1252 || echo 932)"
 make_param "$DATA/param.dat" 1 5 0  # no moving notice over the screenshots
+printf '[options]\r\nlanguage=ja\r\n' >"$DATA/restwarden.ini"  # the Japanese face on any Windows
 make_day "$DATA/stateTmp.dat" 0 480-539:1 540-549:3 720-749:5
 for ago in 3 2 1; do make_day "$DATA/state.dat" $ago 480-539:1 540-549:3; done
 e2e_app_start
