@@ -68,3 +68,10 @@ drv wait "class=#32768;visible" 5000 >/dev/null && sleep 0.5
 e2e_shot menu
 xdotool key Escape
 e2e_app_exit
+
+[ "$E2E_LANG" = en ] || exit 0  # a data folder named 表 keeps the program's files where 表 is not code page 932
+DATA="$DATA/表"
+mkdir "$DATA"
+e2e_app_start
+e2e_app_exit
+eq "files in 表" "$(cd "$DATA" && ls param.dat restwarden.ini stateTmp.dat 2>&1 | tr '\n' ' ')" "param.dat restwarden.ini stateTmp.dat "
