@@ -54,20 +54,7 @@ eq "the work-end balloon" "$(drv text "$TIP")" "休憩に入るには、ここ�
 e2e_shot work-end-balloon  # its title "作業終了時間になりました" is checked by eye
 
 
-for dialog in "40012 現在までの作業状況" "40013 通算作業評価" "40014 バージョン情報"; do
-    set -- $dialog
-    drv post class=MAIN 0x111 "$1" 0 >/dev/null
-    drv wait "$DLG" 10000 >/dev/null && sleep 0.5
-    eq "$1: title" "$(drv text "$DLG")" "$2"
-    e2e_shot "$1"
-    press "$DLG" 1
-    drv wait-gone "$DLG" 5000 >/dev/null
-done
-xdotool mousemove 1014 758 click 3
-drv wait "class=#32768;visible" 5000 >/dev/null && sleep 0.5
-e2e_shot menu
-xdotool key Escape
-e2e_app_exit
+painted_dialogs_then_exit : "40012 現在までの作業状況" "40013 通算作業評価" "40014 バージョン情報"
 
 [ "$E2E_LANG" = en ] || exit 0  # a data folder named 表 keeps the program's files where 表 is not code page 932
 DATA="$DATA/表"
