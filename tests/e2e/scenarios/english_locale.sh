@@ -5,7 +5,7 @@
 export E2E_LANG=${E2E_LANG:-en}  # E2E_LANG=ja runs the same on the Japanese prefix
 source "$(dirname "$0")/../lib.sh"
 e2e_begin english_locale
-TIME="$SHEET;child=時間・ログ出力" DLG="class=#32770;visible"
+TIME="$SHEET;child=時間・ログ出力"
 LONGREST="class=#32770;title=お昼休みなど、長めの休憩^^"
 joined() { "$@" | paste -sd '|'; }
 
