@@ -174,3 +174,24 @@ e2e_japanese_fallback() {
         reg "$key" /v "$face" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic"
     done
 }
+
+# CHECK "ID TITLE"...: each painted dialog opened from the menu by its command, its title checked, CHECK run
+# with the title (":" for none) and a screenshot kept; then the menu's screenshot, and the program ends.
+painted_dialogs_then_exit() {
+    local check=$1 d dlg="class=#32770;visible"
+    shift
+    for d in "$@"; do
+        drv post class=MAIN 0x111 "${d%% *}" 0 >/dev/null
+        drv wait "$dlg" 10000 >/dev/null && sleep 0.5
+        eq "${d%% *}: title" "$(drv text "$dlg")" "${d#* }"
+        "$check" "${d#* }"
+        e2e_shot "${d%% *}"
+        press "$dlg" 1
+        drv wait-gone "$dlg" 5000 >/dev/null
+    done
+    xdotool mousemove 1014 758 click 3
+    drv wait "class=#32768;visible" 5000 >/dev/null && sleep 0.5
+    e2e_shot menu
+    xdotool key Escape
+    e2e_app_exit
+}

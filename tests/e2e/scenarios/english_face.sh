@@ -63,18 +63,4 @@ no_japanese "the week"
 e2e_shot 40012-week
 press "$DLG" 1
 drv wait-gone "$DLG" 5000 >/dev/null
-for dialog in "40012 Today's activity" "40013 Overall evaluation" "40014 About RestWarden"; do
-    set -- "${dialog%% *}" "${dialog#* }"
-    drv post class=MAIN 0x111 "$1" 0 >/dev/null
-    drv wait "$DLG" 10000 >/dev/null && sleep 0.5
-    eq "$1: title" "$(drv text "$DLG")" "$2"
-    no_japanese "$2"
-    e2e_shot "$1"
-    press "$DLG" 1
-    drv wait-gone "$DLG" 5000 >/dev/null
-done
-xdotool mousemove 1014 758 click 3
-drv wait "class=#32768;visible" 5000 >/dev/null && sleep 0.5
-e2e_shot menu
-xdotool key Escape
-e2e_app_exit
+painted_dialogs_then_exit no_japanese "40012 Today's activity" "40013 Overall evaluation" "40014 About RestWarden"
